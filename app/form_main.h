@@ -1,0 +1,25 @@
+// TFormMain: the program's only window, with the Pad, Settings and About pages.
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QTabWidget;
+
+class TFormMain : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TFormMain(QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    QTabWidget* PageControl = nullptr;
+    QWidget* TabSheetPad = nullptr;
+    QWidget* TabSheetSettings = nullptr;
+    QWidget* TabSheetAbout = nullptr;
+    QWidget* ImagePad = nullptr;
+    QLineEdit* EditImageFile = nullptr;
+
+private:
+    void buildPages();
+};

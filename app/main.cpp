@@ -1,0 +1,14 @@
+// Entry: fixes the program paths, creates the main window and runs the event loop until it closes.
+#include "app/form_main.h"
+#include "app/program_paths.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    initProgramPaths();
+    QApplication application(argc, argv);
+    TFormMain formMain;
+    formMain.show();
+    return application.exec();
+}

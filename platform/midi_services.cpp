@@ -1,0 +1,67 @@
+// Holds the process's current MIDI driver and forwards the free functions to it.
+#include "platform/midi_services.h"
+
+#include "platform/system_midi_driver.h"
+
+#include <atomic>
+#include <memory>
+
+namespace {
+
+std::atomic<MidiServices*> installed{nullptr};
+
+MidiServices& systemDriver()
+{
+    static const std::unique_ptr<MidiServices> driver = createSystemMidiDriver();
+    return *driver;
+}
+
+} // namespace
+
+MidiServices& currentMidiServices()
+{
+    MidiServices* driver = installed.load(std::memory_order_acquire);
+    return driver ? *driver : systemDriver();
+}
+
+void installMidiServices(MidiServices* driver) { installed.store(driver, std::memory_order_release); }
+
+uint32_t midiOutGetNumDevs() { return currentMidiServices().midiOutGetNumDevs(); }
+
+MMRESULT midiOutGetDevCapsA(uint32_t deviceId, MIDIOUTCAPSA* caps, uint32_t size)
+{
+    return currentMidiServices().midiOutGetDevCapsA(deviceId, caps, size);
+}
+
+MMRESULT midiOutOpen(HMIDIOUT* handle, uint32_t deviceId, MidiOutCallback callback, uintptr_t instance,
+                     uint32_t flags)
+{
+    return currentMidiServices().midiOutOpen(handle, deviceId, callback, instance, flags);
+}
+
+MMRESULT midiOutShortMsg(HMIDIOUT handle, uint32_t message)
+{
+    return currentMidiServices().midiOutShortMsg(handle, message);
+}
+
+MMRESULT midiOutPrepareHeader(HMIDIOUT handle, MIDIHDR* header, uint32_t size)
+{
+    return currentMidiServices().midiOutPrepareHeader(handle, header, size);
+}
+
+MMRESULT midiOutLongMsg(HMIDIOUT handle, MIDIHDR* header, uint32_t size)
+{
+    return currentMidiServices().midiOutLongMsg(handle, header, size);
+}
+
+MMRESULT midiOutUnprepareHeader(HMIDIOUT handle, MIDIHDR* header, uint32_t size)
+{
+    return currentMidiServices().midiOutUnprepareHeader(handle, header, size);
+}
+
+MMRESULT midiOutClose(HMIDIOUT handle) { return currentMidiServices().midiOutClose(handle); }
+
+MMRESULT midiOutGetErrorTextA(MMRESULT code, char* text, uint32_t size)
+{
+    return currentMidiServices().midiOutGetErrorTextA(code, text, size);
+}
