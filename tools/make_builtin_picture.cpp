@@ -140,7 +140,7 @@ void paint(Indices& pixels, const QPainterPath& path, uint8_t entry)
 
 // Letter shapes: a dark-blue shadow to the lower right, a black outline, a pure blue face and a cyan
 // rim where the face meets its upper left edge.
-constexpr double kShadowOffset = 3.0, kOutlineWidth = 2.6, kHighlightDepth = 1.6;
+constexpr double kShadowOffset = 1.6, kOutlineWidth = 3.0, kHighlightDepth = 1.2;
 
 void drawLettering(Indices& pixels, const QPainterPath& letters)
 {
