@@ -1,0 +1,70 @@
+// BMP reading: the headers are checked here, so that a file whose pixel rows are missing is refused
+// rather than shown half blank, then Qt's reader decodes it.
+#include "pad/bitmap_file.h"
+
+#include "pad/image_decoder.h"
+#include "pad/little_endian.h"
+#include "pad/picture_error.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kFileHeaderBytes = 14;
+constexpr uint32_t kCoreHeaderBytes = 12;  // the old 12-byte header with 16-bit sizes
+constexpr uint32_t kUncompressed = 0, kBitFields = 3, kAlphaBitFields = 6;
+
+struct BitmapHeader {
+    int64_t width = 0, height = 0;  // height negative for top-down rows
+    uint32_t planes = 0, bitsPerPixel = 0, compression = 0, pixelOffset = 0, headerBytes = 0;
+};
+
+bool readHeader(const QByteArray& bytes, BitmapHeader& header)
+{
+    if (!bytes.startsWith("BM")) return false;
+    const auto offset = readLe(bytes, 10, 4);
+    const auto headerBytes = readLe(bytes, kFileHeaderBytes, 4);
+    if (!offset || !headerBytes) return false;
+    header.pixelOffset = *offset;
+    header.headerBytes = *headerBytes;
+    if (*headerBytes == kCoreHeaderBytes) {
+        const auto w = readLe(bytes, 18, 2), h = readLe(bytes, 20, 2), p = readLe(bytes, 22, 2), b = readLe(bytes, 24, 2);
+        if (!w || !h || !p || !b) return false;
+        header = {*w, *h, *p, *b, kUncompressed, *offset, *headerBytes};
+        return true;
+    }
+    if (*headerBytes < 40) return false;
+    const auto w = readLeSigned32(bytes, 18), h = readLeSigned32(bytes, 22);
+    const auto p = readLe(bytes, 26, 2), b = readLe(bytes, 28, 2), c = readLe(bytes, 30, 4);
+    if (!w || !h || !p || !b || !c) return false;
+    header = {*w, *h, *p, *b, *c, *offset, *headerBytes};
+    return true;
+}
+
+bool plausible(const BitmapHeader& h, qsizetype fileBytes)
+{
+    switch (h.bitsPerPixel) {
+    case 1: case 4: case 8: case 16: case 24: case 32: break;
+    default: return false;
+    }
+    if (h.width <= 0 || h.height == 0 || h.planes != 1) return false;
+    if (h.pixelOffset < kFileHeaderBytes + h.headerBytes || h.pixelOffset >= fileBytes) return false;
+    if (h.compression != kUncompressed && h.compression != kBitFields && h.compression != kAlphaBitFields) return true;
+    // Uncompressed rows are padded to whole 32-bit words; all of them must be in the file.
+    const int64_t rowBytes = (h.width * h.bitsPerPixel + 31) / 32 * 4;
+    int64_t pixelBytes = 0;
+    if (__builtin_mul_overflow(rowBytes, std::llabs(h.height), &pixelBytes)) return false;
+    return pixelBytes <= fileBytes - h.pixelOffset;
+}
+
+} // namespace
+
+QImage ReadBitmapFile(const QByteArray& bytes)
+{
+    BitmapHeader header;
+    if (!readHeader(bytes, header) || !plausible(header, bytes.size())) throw EPictureError(kBitmapNotValid);
+    QImage image = DecodeImage(bytes, "bmp");
+    if (image.isNull()) throw EPictureError(kBitmapNotValid);
+    return image;
+}

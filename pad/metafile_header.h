@@ -1,0 +1,11 @@
+// Reading the header of a WMF or EMF file: Qt draws no metafiles, so the pad only learns the size
+// the header declares and shows the picture blank.
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+
+// The size in pixels (at 96 per inch) that the metafile in `bytes` declares; 0 x 0 for a standard
+// WMF, which declares none. Raises EPictureError "Metafile is not valid" unless `bytes` starts with
+// a placeable or standard WMF header or an EMF header record with its signature.
+QSize ReadMetafileSize(const QByteArray& bytes);
