@@ -1,5 +1,8 @@
 #include "app/form_main.h"
 
+#include "pad/image_pad.h"
+#include "pad/pad_image.h"
+
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -24,6 +27,12 @@ void TFormMain::buildPages()
     TabSheetPad = new QWidget;
     TabSheetPad->setObjectName("TabSheetPad");
     PageControl->addTab(TabSheetPad, "&Pad");
+    PadImage = new TPadImage(this);
+    ImagePad = new TImagePad(*PadImage, TabSheetPad);
+    ImagePad->setObjectName("ImagePad");
+    auto* padLayout = new QVBoxLayout(TabSheetPad);
+    padLayout->setContentsMargins(0, 0, 0, 0);
+    padLayout->addWidget(ImagePad);
 
     TabSheetSettings = new QWidget;
     TabSheetSettings->setObjectName("TabSheetSettings");
@@ -32,6 +41,7 @@ void TFormMain::buildPages()
     EditImageFile->setObjectName("EditImageFile");
     EditImageFile->setReadOnly(true);
     EditImageFile->setGeometry(24, 40, 345, 21);
+    connect(PadImage, &TPadImage::ImageFileNameShown, EditImageFile, &QLineEdit::setText);
 
     TabSheetAbout = new QWidget;
     TabSheetAbout->setObjectName("TabSheetAbout");

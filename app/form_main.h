@@ -4,6 +4,8 @@
 #include <QWidget>
 
 class QLineEdit;
+class TImagePad;
+class TPadImage;
 class QTabWidget;
 
 class TFormMain : public QWidget {
@@ -17,7 +19,8 @@ public:
     QWidget* TabSheetPad = nullptr;
     QWidget* TabSheetSettings = nullptr;
     QWidget* TabSheetAbout = nullptr;
-    QWidget* ImagePad = nullptr;
+    TImagePad* ImagePad = nullptr;
+    TPadImage* PadImage = nullptr;  // the pad picture and the current image file name
     QLineEdit* EditImageFile = nullptr;
 
 private:
