@@ -3,7 +3,7 @@
 // The output is deterministic: the fractal is plain arithmetic, the lettering is drawn without
 // antialiasing from a font file loaded by path, and the BMP bytes are written here, field by field.
 //
-// Usage: make_builtin_picture OUTPUT.bmp
+// Usage: cmake --build build --target make_builtin_picture && build/tools/make_builtin_picture pad/builtin_picture.bmp
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
