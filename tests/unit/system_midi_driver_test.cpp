@@ -1,5 +1,6 @@
-// The system MIDI driver on a machine without back ends (no ALSA sequencer, no JACK server): no
-// devices, refusals by result code, and not a byte printed.
+// The system MIDI driver on a machine without MIDI back ends (no ALSA sequencer, no JACK server): no
+// device but the built-in synthesizer, refusals by result code, and not a byte printed.
+#include "platform/builtin_synth.h"
 #include "platform/system_midi_driver.h"
 
 #include <gtest/gtest.h>
@@ -54,23 +55,35 @@ private:
 
 } // namespace
 
-TEST(SystemDriverWithoutBackEnds, ListsNothingRefusesQuietlyAndPrintsNothing)
+TEST(SystemDriverWithoutBackEnds, ListsOnlyTheSynthesizerAndPrintsNothing)
 {
     setenv("JACK_DEFAULT_SERVER", ("pixono-absent-" + std::to_string(getpid())).c_str(), 1);
+    const bool synthListed = !BuiltinSynth::soundFontPath().empty();
     OutputCapture capture;
-    MMRESULT capsResult = 0, openResult = 0;
-    uint32_t count = 1;
+    MMRESULT capsResult = 0, mapperCapsResult = 0, openResult = 0;
+    MIDIOUTCAPSA caps{};
+    uint32_t count = 0;
     {
         std::unique_ptr<MidiServices> driver = createSystemMidiDriver();
         count = driver->midiOutGetNumDevs();
-        MIDIOUTCAPSA caps{};
-        capsResult = driver->midiOutGetDevCapsA(MIDI_MAPPER, &caps, sizeof caps);
+        capsResult = driver->midiOutGetDevCapsA(0, &caps, sizeof caps);
+        MIDIOUTCAPSA mapper{};
+        mapperCapsResult = driver->midiOutGetDevCapsA(MIDI_MAPPER, &mapper, sizeof mapper);
         HMIDIOUT handle = nullptr;
-        openResult = driver->midiOutOpen(&handle, MIDI_MAPPER, nullptr, 0, 0);
+        // Opening the synthesizer would start audio; with no device the mapper refuses.
+        openResult = synthListed ? MMSYSERR_BADDEVICEID : driver->midiOutOpen(&handle, MIDI_MAPPER, nullptr, 0, 0);
     }
     const std::string printed = capture.text();
-    EXPECT_EQ(count, 0u);
-    EXPECT_EQ(capsResult, MMSYSERR_BADDEVICEID);
-    EXPECT_EQ(openResult, MMSYSERR_BADDEVICEID);
     EXPECT_EQ(printed, "");
+    EXPECT_EQ(openResult, MMSYSERR_BADDEVICEID);
+    if (synthListed) {
+        EXPECT_EQ(count, 1u);
+        EXPECT_EQ(capsResult, MMSYSERR_NOERROR);
+        EXPECT_STREQ(caps.szPname, "Built-in synthesizer");
+        EXPECT_EQ(mapperCapsResult, MMSYSERR_NOERROR);
+    } else {
+        EXPECT_EQ(count, 0u);
+        EXPECT_EQ(capsResult, MMSYSERR_BADDEVICEID);
+        EXPECT_EQ(mapperCapsResult, MMSYSERR_BADDEVICEID);
+    }
 }
