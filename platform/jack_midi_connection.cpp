@@ -3,6 +3,7 @@
 
 #include <jack/midiport.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 
@@ -11,6 +12,9 @@ namespace {
 constexpr size_t kRingBytes = size_t{1} << 17;   // holds the longest message (65535 bytes) and more
 constexpr const char* kClientName = "Pixono";
 constexpr const char* kPortName = "out";
+// A port's MIDI buffer holds its own header and one event record besides the bytes (48 bytes in
+// jack2); a message that cannot fit an empty buffer is refused rather than lost.
+constexpr size_t kMidiBufferOverhead = 64;
 
 } // namespace
 
@@ -31,6 +35,8 @@ MMRESULT JackMidiConnection::setUp(const std::string& destination)
     if (!ring_) return MMSYSERR_NOMEM;
     out_ = jack_port_register(client, kPortName, JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
     if (!out_) return MMSYSERR_ERROR;
+    const size_t bufferSize = jack_port_type_get_buffer_size(client, JACK_DEFAULT_MIDI_TYPE);
+    maxMessage_ = std::min(kRingBytes / 2, bufferSize > kMidiBufferOverhead ? bufferSize - kMidiBufferOverhead : 0);
     if (!destination.empty()) {
         destination_ = jack_port_by_name(client, destination.c_str());
         if (!destination_) return MIDIERR_NODEVICE;
@@ -63,7 +69,7 @@ MMRESULT JackMidiConnection::queue(const uint8_t* bytes, size_t length)
 {
     if (client_->serverGone() || destinationGone_.load(std::memory_order_relaxed)) return MIDIERR_NODEVICE;
     const uint32_t size = static_cast<uint32_t>(length);
-    if (length > kRingBytes / 2) return MMSYSERR_INVALPARAM;
+    if (length > maxMessage_) return MMSYSERR_INVALPARAM;
     if (jack_ringbuffer_write_space(ring_) < sizeof size + length) return MIDIERR_NOTREADY;
     jack_ringbuffer_write(ring_, reinterpret_cast<const char*>(&size), sizeof size);
     jack_ringbuffer_write(ring_, reinterpret_cast<const char*>(bytes), length);

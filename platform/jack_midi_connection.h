@@ -32,5 +32,6 @@ private:
     jack_port_t* out_ = nullptr;
     jack_port_t* destination_ = nullptr;
     jack_ringbuffer_t* ring_ = nullptr;   // records: [uint32 length][bytes]
+    size_t maxMessage_ = 0;               // longest message one cycle's port buffer can carry
     std::atomic<bool> destinationGone_{false};
 };

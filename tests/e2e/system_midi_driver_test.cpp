@@ -131,6 +131,35 @@ TEST_F(SystemDriverOverJack, ShortAndLongMessagesArriveAsExactBytesInOrder)
     EXPECT_EQ(header.dwFlags & (MHDR_DONE | MHDR_INQUEUE), MHDR_DONE);
 }
 
+TEST_F(SystemDriverOverJack, LongMessageArrivesWholeOrIsRefused)
+{
+    HMIDIOUT handle = openReader();
+    ASSERT_NE(handle, nullptr);
+    std::vector<char> fits(30000, '\x11');
+    std::vector<char> tooLong(40000, '\x22');
+    for (auto* bytes : {&fits, &tooLong}) {
+        bytes->front() = '\xF0';
+        bytes->back() = '\xF7';
+    }
+    MIDIHDR first{}, second{};
+    first.lpData = fits.data();
+    first.dwBufferLength = static_cast<uint32_t>(fits.size());
+    second.lpData = tooLong.data();
+    second.dwBufferLength = static_cast<uint32_t>(tooLong.size());
+    for (MIDIHDR* header : {&first, &second})
+        ASSERT_EQ(driver->midiOutPrepareHeader(handle, header, sizeof *header), MMSYSERR_NOERROR);
+    // Refused, not silently dropped: no port buffer holds 40000 bytes.
+    EXPECT_EQ(driver->midiOutLongMsg(handle, &second, sizeof second), MMSYSERR_INVALPARAM);
+    EXPECT_EQ(driver->midiOutLongMsg(handle, &first, sizeof first), MMSYSERR_NOERROR);
+    EXPECT_EQ(driver->midiOutShortMsg(handle, 0x00403C90), MMSYSERR_NOERROR);
+
+    const std::vector<MidiBytes> events = reader->waitForEvents(2);
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0], MidiBytes(fits.begin(), fits.end()));
+    EXPECT_EQ(events[1], (MidiBytes{0x90, 60, 64}));
+    EXPECT_EQ(driver->midiOutClose(handle), MMSYSERR_NOERROR);
+}
+
 TEST_F(SystemDriverOverJack, VirtualOutputIsAPortOthersConnectTo)
 {
     HMIDIOUT handle = nullptr;
