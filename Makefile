@@ -31,7 +31,7 @@ test-sanitize: deps
 
 # The tests that cross threads (driver callbacks, the notify window, the fake driver's done reports),
 # built with ThreadSanitizer.
-TSAN_TESTS ?= Relay|NotifyWindow|LongMessage|FakeMidiDriver
+TSAN_TESTS ?= Relay|NotifyWindow|LongMessage|FakeMidiDriver|BackendDriver
 test-tsan: deps
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPIXONO_TSAN=ON
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target unit_tests

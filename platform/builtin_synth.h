@@ -21,14 +21,17 @@ public:
     BuiltinSynth(const BuiltinSynth&) = delete;
     BuiltinSynth& operator=(const BuiltinSynth&) = delete;
 
-    // Creates the synthesizer, loads the SoundFont and starts audio output.
-    // MIDIERR_NOAUDIO when no audio output works; nothing is printed.
+    // Creates the synthesizer, loads the SoundFont and starts audio output. MMSYSERR_ALLOCATED when
+    // already open, MIDIERR_NOAUDIO when no audio output works; nothing is printed either way.
     MMRESULT open();
     // Plays one packed short message at once; called on the GUI thread, never allocates or locks.
+    // MMSYSERR_INVALPARAM when the low byte is not a status byte.
     MMRESULT shortMessage(uint32_t message);
-    // Passes one system exclusive message (with its F0 ... F7 framing) to the synthesizer.
+    // Passes one system exclusive message (with its F0 ... F7 framing) to the synthesizer;
+    // MMSYSERR_INVALPARAM when the framing is missing.
     MMRESULT longMessage(const uint8_t* bytes, size_t length);
     // Stops audio and frees the synthesizer and the SoundFont; harmless when not open.
+    // Short and long messages on a closed device give MMSYSERR_INVALHANDLE.
     void close();
     bool isOpen() const;
 

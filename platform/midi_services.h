@@ -17,9 +17,11 @@ enum : MMRESULT {
     MMSYSERR_ALLOCATED = 4,     // device already open
     MMSYSERR_INVALHANDLE = 5,   // handle is not an open device
     MMSYSERR_NOMEM = 7,         // out of memory
+    MMSYSERR_BADERRNUM = 9,     // result code has no text
     MMSYSERR_INVALPARAM = 11,   // bad pointer, size or flags
     MIDIERR_UNPREPARED = 64,    // header not prepared
     MIDIERR_STILLPLAYING = 65,  // header still queued
+    MIDIERR_NOTREADY = 67,      // output queue full: try again
     MIDIERR_NODEVICE = 68,      // device went away while open
     MIDIERR_NOAUDIO = 80,       // built-in synthesizer found no working audio output
     MIDIERR_LASTERROR = MIDIERR_NOAUDIO,

@@ -1,30 +1,22 @@
-// Placeholder system driver: no back end yet, so no devices.
+// The system's MIDI driver: the built-in synthesizer, the virtual output, then the JACK destinations,
+// then the ALSA sequencer's.
 #include "platform/system_midi_driver.h"
 
-#include <cstring>
+#include "platform/alsa_midi_backend.h"
+#include "platform/backend_midi_driver.h"
+#include "platform/builtin_synth_backend.h"
+#include "platform/jack_midi_backend.h"
+#include "platform/virtual_output_backend.h"
 
-namespace {
-
-class NoDeviceDriver final : public MidiServices {
-public:
-    uint32_t midiOutGetNumDevs() override { return 0; }
-    MMRESULT midiOutGetDevCapsA(uint32_t, MIDIOUTCAPSA*, uint32_t) override { return MMSYSERR_BADDEVICEID; }
-    MMRESULT midiOutOpen(HMIDIOUT*, uint32_t, MidiOutCallback, uintptr_t, uint32_t) override
-    {
-        return MMSYSERR_BADDEVICEID;
-    }
-    MMRESULT midiOutShortMsg(HMIDIOUT, uint32_t) override { return MMSYSERR_INVALHANDLE; }
-    MMRESULT midiOutPrepareHeader(HMIDIOUT, MIDIHDR*, uint32_t) override { return MMSYSERR_INVALHANDLE; }
-    MMRESULT midiOutLongMsg(HMIDIOUT, MIDIHDR*, uint32_t) override { return MMSYSERR_INVALHANDLE; }
-    MMRESULT midiOutUnprepareHeader(HMIDIOUT, MIDIHDR*, uint32_t) override { return MMSYSERR_INVALHANDLE; }
-    MMRESULT midiOutClose(HMIDIOUT) override { return MMSYSERR_INVALHANDLE; }
-    MMRESULT midiOutGetErrorTextA(MMRESULT, char* text, uint32_t size) override
-    {
-        if (text && size) text[0] = '\0';
-        return MMSYSERR_BADDEVICEID;
-    }
-};
-
-} // namespace
-
-std::unique_ptr<MidiServices> createSystemMidiDriver() { return std::make_unique<NoDeviceDriver>(); }
+std::unique_ptr<MidiServices> createSystemMidiDriver()
+{
+    auto jack = std::make_unique<JackMidiBackend>();
+    auto alsa = std::make_unique<AlsaMidiBackend>();
+    auto virtualOutput = std::make_unique<VirtualOutputBackend>(*alsa, *jack);
+    std::vector<std::unique_ptr<MidiBackend>> backends;
+    backends.push_back(std::make_unique<BuiltinSynthBackend>());
+    backends.push_back(std::move(virtualOutput));
+    backends.push_back(std::move(jack));
+    backends.push_back(std::move(alsa));
+    return createBackendMidiDriver(std::move(backends));
+}

@@ -1,0 +1,109 @@
+// An open JACK MIDI output; see jack_midi_connection.h.
+#include "platform/jack_midi_connection.h"
+
+#include <jack/midiport.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+
+namespace {
+
+constexpr size_t kRingBytes = size_t{1} << 17;   // holds the longest message (65535 bytes) and more
+constexpr const char* kClientName = "Pixono";
+constexpr const char* kPortName = "out";
+// A port's MIDI buffer holds its own header and one event record besides the bytes (48 bytes in
+// jack2); a message that cannot fit an empty buffer is refused rather than lost.
+constexpr size_t kMidiBufferOverhead = 64;
+
+} // namespace
+
+MMRESULT JackMidiConnection::open(const std::string& destination, std::unique_ptr<MidiConnection>& connection)
+{
+    std::unique_ptr<JackClient> client = JackClient::open(kClientName);
+    if (!client) return MIDIERR_NODEVICE;
+    std::unique_ptr<JackMidiConnection> opened(new JackMidiConnection(std::move(client)));
+    const MMRESULT result = opened->setUp(destination);
+    if (result == MMSYSERR_NOERROR) connection = std::move(opened);
+    return result;
+}
+
+MMRESULT JackMidiConnection::setUp(const std::string& destination)
+{
+    jack_client_t* client = client_->get();
+    ring_ = jack_ringbuffer_create(kRingBytes);
+    if (!ring_) return MMSYSERR_NOMEM;
+    out_ = jack_port_register(client, kPortName, JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
+    if (!out_) return MMSYSERR_ERROR;
+    const size_t bufferSize = jack_port_type_get_buffer_size(client, JACK_DEFAULT_MIDI_TYPE);
+    maxMessage_ = std::min(kRingBytes / 2, bufferSize > kMidiBufferOverhead ? bufferSize - kMidiBufferOverhead : 0);
+    if (!destination.empty()) {
+        destination_ = jack_port_by_name(client, destination.c_str());
+        if (!destination_) return MIDIERR_NODEVICE;
+    }
+    if (jack_set_process_callback(client, &JackMidiConnection::process, this) != 0 ||
+        jack_set_port_registration_callback(client, &JackMidiConnection::portRegistration, this) != 0 ||
+        jack_activate(client) != 0)
+        return MMSYSERR_ERROR;
+    if (destination_) {
+        const int connected = jack_connect(client, jack_port_name(out_), destination.c_str());
+        if (connected != 0 && connected != EEXIST) return MIDIERR_NODEVICE;
+    }
+    return MMSYSERR_NOERROR;
+}
+
+JackMidiConnection::~JackMidiConnection()
+{
+    // Closing stops the process callback; after the server has gone the client stays unclosed, and
+    // so does the ring it might still read.
+    const bool gone = client_->serverGone();
+    client_.reset();
+    if (!gone && ring_) jack_ringbuffer_free(ring_);
+}
+
+MMRESULT JackMidiConnection::sendShort(const uint8_t* bytes, size_t length) { return queue(bytes, length); }
+
+MMRESULT JackMidiConnection::sendLong(const uint8_t* bytes, size_t length) { return queue(bytes, length); }
+
+MMRESULT JackMidiConnection::queue(const uint8_t* bytes, size_t length)
+{
+    if (client_->serverGone() || destinationGone_.load(std::memory_order_relaxed)) return MIDIERR_NODEVICE;
+    const uint32_t size = static_cast<uint32_t>(length);
+    if (length > maxMessage_) return MMSYSERR_INVALPARAM;
+    if (jack_ringbuffer_write_space(ring_) < sizeof size + length) return MIDIERR_NOTREADY;
+    jack_ringbuffer_write(ring_, reinterpret_cast<const char*>(&size), sizeof size);
+    jack_ringbuffer_write(ring_, reinterpret_cast<const char*>(bytes), length);
+    return MMSYSERR_NOERROR;
+}
+
+int JackMidiConnection::process(jack_nframes_t frames, void* self)
+{
+    auto* connection = static_cast<JackMidiConnection*>(self);
+    jack_ringbuffer_t* ring = connection->ring_;
+    void* buffer = jack_port_get_buffer(connection->out_, frames);
+    jack_midi_clear_buffer(buffer);
+    bool wroteAny = false;
+    uint32_t size = 0;
+    // A record is complete once its bytes are readable too: the length is written first.
+    while (jack_ringbuffer_peek(ring, reinterpret_cast<char*>(&size), sizeof size) == sizeof size &&
+           jack_ringbuffer_read_space(ring) >= sizeof size + size) {
+        jack_midi_data_t* slot = jack_midi_event_reserve(buffer, 0, size);
+        // What does not fit waits for the next cycle; what fits no empty buffer is dropped.
+        if (!slot && wroteAny) break;
+        jack_ringbuffer_read_advance(ring, sizeof size);
+        if (slot) {
+            jack_ringbuffer_read(ring, reinterpret_cast<char*>(slot), size);
+            wroteAny = true;
+        } else {
+            jack_ringbuffer_read_advance(ring, size);
+        }
+    }
+    return 0;
+}
+
+void JackMidiConnection::portRegistration(jack_port_id_t port, int registered, void* self)
+{
+    auto* connection = static_cast<JackMidiConnection*>(self);
+    if (!registered && connection->destination_ && jack_port_by_id(connection->client_->get(), port) == connection->destination_)
+        connection->destinationGone_.store(true, std::memory_order_relaxed);
+}

@@ -1,0 +1,37 @@
+// One open JACK output: a client "Pixono" with the MIDI output port "out", connected to a destination
+// port or, for the virtual output, left for others to connect to. The GUI thread queues messages in a
+// lock-free ring; the process callback writes them to the port in order.
+#pragma once
+
+#include "platform/jack_client.h"
+#include "platform/midi_backend.h"
+
+#include <jack/ringbuffer.h>
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+class JackMidiConnection final : public MidiConnection {
+public:
+    // Opens the output and connects it to the input port named `destination` (none when empty).
+    static MMRESULT open(const std::string& destination, std::unique_ptr<MidiConnection>& connection);
+    ~JackMidiConnection() override;
+
+    MMRESULT sendShort(const uint8_t* bytes, size_t length) override;
+    MMRESULT sendLong(const uint8_t* bytes, size_t length) override;
+
+private:
+    explicit JackMidiConnection(std::unique_ptr<JackClient> client) : client_(std::move(client)) {}
+    MMRESULT setUp(const std::string& destination);
+    MMRESULT queue(const uint8_t* bytes, size_t length);
+    static int process(jack_nframes_t frames, void* self);
+    static void portRegistration(jack_port_id_t port, int registered, void* self);
+
+    std::unique_ptr<JackClient> client_;
+    jack_port_t* out_ = nullptr;
+    jack_port_t* destination_ = nullptr;
+    jack_ringbuffer_t* ring_ = nullptr;   // records: [uint32 length][bytes]
+    size_t maxMessage_ = 0;               // longest message one cycle's port buffer can carry
+    std::atomic<bool> destinationGone_{false};
+};

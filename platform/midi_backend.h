@@ -1,0 +1,42 @@
+// What the system MIDI driver needs of each back end (JACK, ALSA sequencer, built-in synthesizer, the
+// virtual output): the destinations it offers now, and an open connection to one of them.
+#pragma once
+
+#include "platform/midi_services.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Technology codes of the capability record.
+constexpr uint16_t MOD_MIDIPORT = 1;
+constexpr uint16_t MOD_MAPPER = 5;
+constexpr uint16_t MOD_SWSYNTH = 7;
+
+// One open output of a back end; destroying it closes it.
+class MidiConnection {
+public:
+    virtual ~MidiConnection() = default;
+    // Sends one complete short message at once; runs on the GUI thread, never allocates or locks.
+    virtual MMRESULT sendShort(const uint8_t* bytes, size_t length) = 0;
+    // Sends one long message; the caller's bytes are no longer needed when it returns.
+    virtual MMRESULT sendLong(const uint8_t* bytes, size_t length) = 0;
+};
+
+struct MidiDestination {
+    std::string key;                       // identifies it within its back end across rescans
+    std::string name;                      // shown name, before cutting to the record's size
+    uint16_t technology = MOD_MIDIPORT;
+};
+
+class MidiBackend {
+public:
+    virtual ~MidiBackend() = default;
+    // The destinations offered now, in listing order; none when the back end is not available.
+    // Never throws and prints nothing.
+    virtual std::vector<MidiDestination> scan() = 0;
+    // Opens the destination with this key into `connection`; MIDIERR_NODEVICE when it has gone.
+    virtual MMRESULT open(const std::string& key, std::unique_ptr<MidiConnection>& connection) = 0;
+};

@@ -1,0 +1,72 @@
+// Starts the built-in synthesizer's audio on the first audio system that answers. Nothing may reach
+// the terminal on the way: the ALSA and JACK libraries print their own failures unless told not to,
+// and JACK would start a server of its own when none runs, so JACK is tried only when one answers.
+#include "platform/system_synth_audio.h"
+
+#include <alsa/asoundlib.h>
+#include <fluidsynth.h>
+#include <jack/jack.h>
+
+#include <string_view>
+
+namespace {
+
+constexpr const char* kDriverOrder[] = {"pipewire", "pulseaudio", "jack", "alsa"};
+
+// Two periods of 128 frames at 48 kHz: about 5 ms of buffering.
+constexpr int kPeriodSize = 128;
+constexpr int kPeriods = 2;
+
+void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+void ignoreJackMessage(const char*) {}
+
+void silenceAudioLibraries()
+{
+    snd_lib_error_set_handler(ignoreAlsaError);
+    jack_set_error_function(ignoreJackMessage);
+    jack_set_info_function(ignoreJackMessage);
+}
+
+// True when a JACK server is running; never starts one.
+bool jackServerAnswers()
+{
+    jack_status_t status;
+    jack_client_t* probe = jack_client_open("pixono-probe", JackNoStartServer, &status);
+    if (!probe) return false;
+    jack_client_close(probe);
+    return true;
+}
+
+void configure(fluid_settings_t* settings)
+{
+    fluid_settings_setint(settings, "audio.period-size", kPeriodSize);
+    fluid_settings_setint(settings, "audio.periods", kPeriods);
+    // Played through the speakers when possible; a failed connection leaves the ports unconnected.
+    fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
+    fluid_settings_setstr(settings, "audio.jack.id", "pixono-synth");
+}
+
+} // namespace
+
+SystemSynthAudio::~SystemSynthAudio() { stop(); }
+
+bool SystemSynthAudio::start(fluid_settings_t* settings, fluid_synth_t* synth)
+{
+    stop();
+    silenceAudioLibraries();
+    configure(settings);
+    for (const char* name : kDriverOrder) {
+        if (std::string_view(name) == "jack" && !jackServerAnswers()) continue;
+        if (fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
+        driver_ = new_fluid_audio_driver(settings, synth);
+        if (driver_) return true;
+    }
+    return false;
+}
+
+void SystemSynthAudio::stop()
+{
+    if (!driver_) return;
+    delete_fluid_audio_driver(driver_);
+    driver_ = nullptr;
+}

@@ -1,0 +1,92 @@
+// TMidiOutput over the system driver and a real JACK server: a port chosen by name plays the exact
+// bytes in order, reports its long message once, sends short messages without allocating, and
+// raises EmidioutputError once the server has gone.
+#include "midi/midi_output.h"
+#include "tests/support/allocation_counter.h"
+#include "tests/support/jack_server.h"
+#include "tests/support/qt_application.h"
+
+#include <gtest/gtest.h>
+
+#include <QObject>
+
+#include <array>
+#include <chrono>
+#include <optional>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class MidiOutputOverJack : public WithQtApplication, public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        port->SetProductName(reader.portName());
+        ASSERT_TRUE(port->Open());
+    }
+
+    JackServer server;
+    JackMidiReader reader{"midi-monitor"};
+    QObject owner;
+    TMidiOutput* port = new TMidiOutput(&owner);
+};
+
+// The client hears of a stopped server a moment later; until then sends still succeed.
+std::optional<EmidioutputError> sendUntilRaised(TMidiOutput& port)
+{
+    const auto deadline = std::chrono::steady_clock::now() + 5s;
+    while (std::chrono::steady_clock::now() < deadline) {
+        try {
+            port.SendShortMessage(0x90, 60, 100);
+        } catch (const EmidioutputError& error) {
+            return error;
+        }
+        std::this_thread::sleep_for(5ms);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+TEST_F(MidiOutputOverJack, PortChosenByNamePlaysExactBytesAndReportsTheLongMessageOnce)
+{
+    int fired = 0;
+    port->SetOnmidioutput([&](TMidiOutput* sender) {
+        EXPECT_EQ(sender, port);
+        ++fired;
+    });
+    const std::array<uint8_t, 12> sysex = {0xF0, 0x7E, 0x7F, 0x06, 0x01, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0xF7};
+    port->SendShortMessage(0x90, 60, 100);
+    port->SendShortMessage(0x80, 60, 0);
+    port->SendShortMessage(0xB0, 1, 64);
+    port->SendLongMessage(sysex.data(), sysex.size());
+
+    const std::vector<MidiBytes> expected = {
+        {0x90, 60, 100}, {0x80, 60, 0}, {0xB0, 1, 64}, MidiBytes(sysex.begin(), sysex.end())};
+    EXPECT_EQ(reader.waitForEvents(4), expected);
+    EXPECT_TRUE(processEventsUntil([&] { return fired > 0; }));
+    processEventsUntil([] { return false; }, 50);
+    EXPECT_EQ(fired, 1);
+    EXPECT_TRUE(port->Close());
+}
+
+TEST_F(MidiOutputOverJack, ShortMessagesAllocateNothingOnTheirWayToJack)
+{
+    port->SendShortMessage(0x90, 60, 100);   // anything done once, on first use, is done now
+    AllocationScope scope;
+    for (uint8_t note = 0; note < 100; ++note) port->SendShortMessage(0x90, note, 100);
+    EXPECT_EQ(scope.count(), 0u);
+    EXPECT_EQ(reader.waitForEvents(101).size(), 101u);
+}
+
+TEST_F(MidiOutputOverJack, StoppedServerMakesTheNextSendRaise)
+{
+    server.stop();
+    const std::optional<EmidioutputError> error = sendUntilRaised(*port);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->message(), port->DriverErrorText(MIDIERR_NODEVICE));
+    EXPECT_THROW(port->SendLongMessage(std::array<uint8_t, 2>{0xF0, 0xF7}.data(), 2), EmidioutputError);
+    EXPECT_TRUE(port->Close());
+}

@@ -1,0 +1,171 @@
+// A private JACK server per test and a recording MIDI input client; see jack_server.h.
+#include "tests/support/jack_server.h"
+
+#include <jack/midiport.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <stdexcept>
+#include <thread>
+
+extern char** environ;
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Forks and execs `argv` with stdin, stdout and stderr on /dev/null; the child is sent SIGTERM
+// if the thread that started it ends first, so a crashed test leaves no server behind.
+pid_t spawnQuiet(std::vector<std::string> args, const std::vector<std::string>& extraEnv)
+{
+    std::vector<std::string> envStrings(extraEnv);
+    for (char** e = environ; *e; ++e) envStrings.emplace_back(*e);
+    std::vector<char*> argv, envp;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    for (auto& e : envStrings) envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    const pid_t pid = fork();
+    if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        const int null = open("/dev/null", O_RDWR);
+        dup2(null, 0);
+        dup2(null, 1);
+        dup2(null, 2);
+        execvpe(argv[0], argv.data(), envp.data());
+        _exit(127);
+    }
+    if (pid < 0) throw std::runtime_error("fork failed");
+    return pid;
+}
+
+bool exited(pid_t pid, std::chrono::milliseconds within)
+{
+    const auto deadline = std::chrono::steady_clock::now() + within;
+    do {
+        if (waitpid(pid, nullptr, WNOHANG) == pid) return true;
+        std::this_thread::sleep_for(10ms);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return false;
+}
+
+std::atomic<unsigned> serverCount{0};
+
+} // namespace
+
+JackServer::JackServer()
+    : name_("pixono-test-" + std::to_string(getpid()) + "-" + std::to_string(serverCount++))
+{
+    setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
+    setenv("JACK_NO_START_SERVER", "1", 1);
+    pid_ = spawnQuiet({"jackd", "--no-realtime", "-n", name_, "-d", "dummy", "-r", "48000", "-p", "256"},
+                      {"JACK_NO_AUDIO_RESERVATION=1"});
+    const auto deadline = std::chrono::steady_clock::now() + 15s;
+    while (!answers()) {
+        if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
+            pid_ = -1;
+            throw std::runtime_error("jackd " + name_ + " exited at start");
+        }
+        if (std::chrono::steady_clock::now() > deadline) {
+            stop();
+            throw std::runtime_error("jackd " + name_ + " did not answer jack_lsp");
+        }
+        std::this_thread::sleep_for(50ms);
+    }
+}
+
+JackServer::~JackServer() { stop(); }
+
+void JackServer::stop()
+{
+    if (pid_ <= 0) return;
+    kill(pid_, SIGTERM);
+    if (!exited(pid_, 5s)) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+    pid_ = -1;
+}
+
+bool JackServer::answers() const
+{
+    const pid_t lsp = spawnQuiet({"jack_lsp"}, {});
+    int status = 0;
+    waitpid(lsp, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+JackMidiReader::JackMidiReader(const std::string& clientName)
+{
+    client_ = jack_client_open(clientName.c_str(), JackNoStartServer, nullptr);
+    if (!client_) throw std::runtime_error("JackMidiReader: no JACK server");
+    ring_ = jack_ringbuffer_create(1 << 16);
+    port_ = jack_port_register(client_, "in", JACK_DEFAULT_MIDI_TYPE, JackPortIsInput, 0);
+    jack_on_shutdown(client_, &JackMidiReader::shutdown, this);
+    if (!ring_ || !port_ || jack_set_process_callback(client_, &JackMidiReader::process, this) != 0 ||
+        jack_activate(client_) != 0) {
+        jack_client_close(client_);
+        if (ring_) jack_ringbuffer_free(ring_);
+        throw std::runtime_error("JackMidiReader: cannot set up the input port");
+    }
+}
+
+JackMidiReader::~JackMidiReader()
+{
+    // Closing a client whose server has gone can crash libjack; the dead client is left as it is.
+    if (serverGone_) return;
+    jack_client_close(client_);
+    jack_ringbuffer_free(ring_);
+}
+
+void JackMidiReader::shutdown(void* self) { static_cast<JackMidiReader*>(self)->serverGone_ = true; }
+
+std::string JackMidiReader::portName() const { return jack_port_name(port_); }
+
+int JackMidiReader::process(jack_nframes_t frames, void* self)
+{
+    auto* reader = static_cast<JackMidiReader*>(self);
+    void* buffer = jack_port_get_buffer(reader->port_, frames);
+    const uint32_t count = jack_midi_get_event_count(buffer);
+    for (uint32_t i = 0; i < count; ++i) {
+        jack_midi_event_t event;
+        if (jack_midi_event_get(&event, buffer, i) != 0) continue;
+        const uint32_t length = static_cast<uint32_t>(event.size);
+        // A full ring loses the event; the test then sees fewer events than it waits for.
+        if (jack_ringbuffer_write_space(reader->ring_) < sizeof length + length) continue;
+        jack_ringbuffer_write(reader->ring_, reinterpret_cast<const char*>(&length), sizeof length);
+        jack_ringbuffer_write(reader->ring_, reinterpret_cast<const char*>(event.buffer), length);
+    }
+    return 0;
+}
+
+void JackMidiReader::drain()
+{
+    uint32_t length = 0;
+    // Records are written length first, so a record is complete once its bytes are all readable.
+    while (jack_ringbuffer_peek(ring_, reinterpret_cast<char*>(&length), sizeof length) == sizeof length &&
+           jack_ringbuffer_read_space(ring_) >= sizeof length + length) {
+        jack_ringbuffer_read_advance(ring_, sizeof length);
+        MidiBytes bytes(length);
+        jack_ringbuffer_read(ring_, reinterpret_cast<char*>(bytes.data()), length);
+        received_.push_back(std::move(bytes));
+    }
+}
+
+std::vector<MidiBytes> JackMidiReader::waitForEvents(size_t count, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    drain();
+    while (received_.size() < count && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(2ms);
+        drain();
+    }
+    return received_;
+}
