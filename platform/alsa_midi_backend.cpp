@@ -4,8 +4,6 @@
 #include <RtMidi.h>
 #include <alsa/asoundlib.h>
 
-#include <unistd.h>
-
 #include <atomic>
 #include <cctype>
 #include <cstdarg>
@@ -24,12 +22,21 @@ void noteError(RtMidiError::Type, const std::string&, void* failed)
     static_cast<std::atomic<bool>*>(failed)->store(true, std::memory_order_relaxed);
 }
 
-// A sequencer client of ours, or nullptr when there is no sequencer.
-std::unique_ptr<RtMidiOut> newClient(std::atomic<bool>* failed)
+// RtMidi prints to stderr before it throws, so the sequencer is first tried quietly with alsa-lib.
+bool sequencerOpens()
 {
     static std::once_flag silenced;
     std::call_once(silenced, [] { snd_lib_error_set_handler(quietAlsa); });
-    if (access("/dev/snd/seq", R_OK | W_OK) != 0) return nullptr;
+    snd_seq_t* sequencer = nullptr;
+    if (snd_seq_open(&sequencer, "default", SND_SEQ_OPEN_OUTPUT, 0) < 0) return false;
+    snd_seq_close(sequencer);
+    return true;
+}
+
+// A sequencer client of ours, or nullptr when there is no sequencer.
+std::unique_ptr<RtMidiOut> newClient(std::atomic<bool>* failed)
+{
+    if (!sequencerOpens()) return nullptr;
     try {
         auto client = std::make_unique<RtMidiOut>(RtMidi::LINUX_ALSA, kClientName);
         client->setErrorCallback(noteError, failed);

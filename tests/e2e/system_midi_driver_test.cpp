@@ -1,6 +1,6 @@
 // The system MIDI driver against a real JACK server: the device list, exact bytes on the wire, done
 // reports from the driver's own thread, and devices that go away while open.
-#include "platform/backend_midi_driver.h"
+#include "platform/builtin_synth.h"
 #include "platform/system_midi_driver.h"
 #include "tests/support/jack_server.h"
 
@@ -86,12 +86,11 @@ protected:
 
 } // namespace
 
-TEST_F(SystemDriverOverJack, ListsTheVirtualOutputThenTheReaderPort)
+TEST_F(SystemDriverOverJack, ListsTheSynthesizerTheVirtualOutputThenTheReaderPort)
 {
-    const std::vector<std::string> names = deviceNames(*driver);
-    ASSERT_GE(names.size(), 2u);
-    EXPECT_EQ(names[0], "Pixono virtual output");
-    EXPECT_EQ(names[1], "midi-monitor:in");
+    std::vector<std::string> expected = {"Pixono virtual output", "midi-monitor:in"};
+    if (!BuiltinSynth::soundFontPath().empty()) expected.insert(expected.begin(), "Built-in synthesizer");
+    EXPECT_EQ(deviceNames(*driver), expected);
 
     MIDIOUTCAPSA mapper{};
     ASSERT_EQ(driver->midiOutGetDevCapsA(MIDI_MAPPER, &mapper, sizeof mapper), MMSYSERR_NOERROR);
@@ -135,7 +134,9 @@ TEST_F(SystemDriverOverJack, ShortAndLongMessagesArriveAsExactBytesInOrder)
 TEST_F(SystemDriverOverJack, VirtualOutputIsAPortOthersConnectTo)
 {
     HMIDIOUT handle = nullptr;
-    ASSERT_EQ(driver->midiOutOpen(&handle, 0, nullptr, 0, 0), MMSYSERR_NOERROR);
+    const std::optional<uint32_t> id = deviceNamed(*driver, "Pixono virtual output");
+    ASSERT_TRUE(id.has_value());
+    ASSERT_EQ(driver->midiOutOpen(&handle, *id, nullptr, 0, 0), MMSYSERR_NOERROR);
     jack_client_t* patchbay = jack_client_open("patchbay", JackNoStartServer, nullptr);
     ASSERT_NE(patchbay, nullptr);
     EXPECT_EQ(jack_connect(patchbay, "Pixono:out", reader->portName().c_str()), 0);
@@ -151,6 +152,7 @@ TEST_F(SystemDriverOverJack, StoppedServerMakesSendsReportTheDeviceGone)
     HMIDIOUT handle = openReader();
     ASSERT_NE(handle, nullptr);
     const uint32_t count = driver->midiOutGetNumDevs();
+    const std::optional<uint32_t> id = deviceNamed(*driver, "midi-monitor:in");
     server.stop();
 
     EXPECT_EQ(sendUntilRefused(*driver, handle), MIDIERR_NODEVICE);
@@ -164,7 +166,7 @@ TEST_F(SystemDriverOverJack, StoppedServerMakesSendsReportTheDeviceGone)
 
     // The devices keep their numbers and refuse to open.
     EXPECT_EQ(driver->midiOutGetNumDevs(), count);
-    EXPECT_EQ(driver->midiOutOpen(&handle, 1, nullptr, 0, 0), MIDIERR_NODEVICE);
+    EXPECT_EQ(driver->midiOutOpen(&handle, id.value_or(0), nullptr, 0, 0), MIDIERR_NODEVICE);
 }
 
 TEST_F(SystemDriverOverJack, RemovedDestinationMakesSendsReportTheDeviceGone)

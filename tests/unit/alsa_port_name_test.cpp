@@ -1,0 +1,20 @@
+// The shown names of ALSA sequencer ports: RtMidi's "client:port C:P" without the numbers.
+#include "platform/alsa_midi_backend.h"
+
+#include <gtest/gtest.h>
+
+TEST(AlsaPortName, DropsTheTrailingClientAndPortNumbers)
+{
+    EXPECT_EQ(alsaShownPortName("Midi Through:Midi Through Port-0 14:0"), "Midi Through:Midi Through Port-0");
+    EXPECT_EQ(alsaShownPortName("FLUID Synth (1234):Synth input port (1234:0) 128:0"),
+              "FLUID Synth (1234):Synth input port (1234:0)");
+}
+
+TEST(AlsaPortName, KeepsNamesWithoutNumbers)
+{
+    EXPECT_EQ(alsaShownPortName("client:port"), "client:port");
+    EXPECT_EQ(alsaShownPortName("client:port 14:"), "client:port 14:");
+    EXPECT_EQ(alsaShownPortName("client:port :0"), "client:port :0");
+    EXPECT_EQ(alsaShownPortName("client:port 1a:0"), "client:port 1a:0");
+    EXPECT_EQ(alsaShownPortName(""), "");
+}
