@@ -2,11 +2,10 @@
 // open and freed on close, fed the device's short and long messages directly.
 #include "platform/builtin_synth.h"
 
+#include "platform/fluidsynth_library.h"
 #include "platform/soundfont_search.h"
 #include "platform/synth_audio_output.h"
 #include "platform/system_synth_audio.h"
-
-#include <fluidsynth.h>
 
 #include <limits>
 
@@ -17,32 +16,33 @@ constexpr double kSampleRate = 48000.0;
 constexpr size_t kMaxSysexLength = std::numeric_limits<int>::max();
 
 // FluidSynth reports to the terminal by default; this program has no log.
-void silenceFluidSynth()
+void silenceFluidSynth(const FluidSynthLibrary& fl)
 {
-    for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) fluid_set_log_function(level, nullptr, nullptr);
+    for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level) fl.fluid_set_log_function(level, nullptr, nullptr);
 }
 
-void playChannelMessage(fluid_synth_t* synth, uint8_t status, int data1, int data2)
+void playChannelMessage(const FluidSynthLibrary& fl, fluid_synth_t* synth, uint8_t status, int data1, int data2)
 {
     const int channel = status & 0x0F;
     switch (status & 0xF0) {
-    case 0x80: fluid_synth_noteoff(synth, channel, data1); break;
+    case 0x80: fl.fluid_synth_noteoff(synth, channel, data1); break;
     case 0x90:
         // Velocity 0 is the usual way to end a note.
-        if (data2 == 0) fluid_synth_noteoff(synth, channel, data1);
-        else fluid_synth_noteon(synth, channel, data1, data2);
+        if (data2 == 0) fl.fluid_synth_noteoff(synth, channel, data1);
+        else fl.fluid_synth_noteon(synth, channel, data1, data2);
         break;
-    case 0xA0: fluid_synth_key_pressure(synth, channel, data1, data2); break;
-    case 0xB0: fluid_synth_cc(synth, channel, data1, data2); break;
-    case 0xC0: fluid_synth_program_change(synth, channel, data1); break;
-    case 0xD0: fluid_synth_channel_pressure(synth, channel, data1); break;
-    case 0xE0: fluid_synth_pitch_bend(synth, channel, data1 | (data2 << 7)); break;
+    case 0xA0: fl.fluid_synth_key_pressure(synth, channel, data1, data2); break;
+    case 0xB0: fl.fluid_synth_cc(synth, channel, data1, data2); break;
+    case 0xC0: fl.fluid_synth_program_change(synth, channel, data1); break;
+    case 0xD0: fl.fluid_synth_channel_pressure(synth, channel, data1); break;
+    case 0xE0: fl.fluid_synth_pitch_bend(synth, channel, data1 | (data2 << 7)); break;
     }
 }
 
 } // namespace
 
 struct BuiltinSynth::Impl {
+    const FluidSynthLibrary* fl = nullptr;  // set while open
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     SynthAudioOutput* output = nullptr;  // the output started by open, stopped by close
@@ -59,18 +59,23 @@ MMRESULT BuiltinSynth::open()
 {
     if (isOpen()) return MMSYSERR_ALLOCATED;
     const std::string soundFont = soundFontPath();
-    if (soundFont.empty()) return MMSYSERR_ERROR;
-    silenceFluidSynth();
+    const FluidSynthLibrary* fl = fluidSynthLibrary();
+    if (soundFont.empty() || !fl) return MMSYSERR_ERROR;
+    silenceFluidSynth(*fl);
     Impl& d = *impl_;
-    d.settings = new_fluid_settings();
-    if (!d.settings) return MMSYSERR_NOMEM;
-    fluid_settings_setnum(d.settings, "synth.sample-rate", kSampleRate);
-    d.synth = new_fluid_synth(d.settings);
+    d.fl = fl;
+    d.settings = fl->new_fluid_settings();
+    if (!d.settings) {
+        close();
+        return MMSYSERR_NOMEM;
+    }
+    fl->fluid_settings_setnum(d.settings, "synth.sample-rate", kSampleRate);
+    d.synth = fl->new_fluid_synth(d.settings);
     if (!d.synth) {
         close();
         return MMSYSERR_NOMEM;
     }
-    if (fluid_synth_sfload(d.synth, soundFont.c_str(), 1) == FLUID_FAILED) {
+    if (fl->fluid_synth_sfload(d.synth, soundFont.c_str(), 1) == FLUID_FAILED) {
         close();
         return MMSYSERR_ERROR;
     }
@@ -92,8 +97,8 @@ MMRESULT BuiltinSynth::shortMessage(uint32_t message)
     const int data2 = static_cast<int>((message >> 16) & 0x7F);
     // A packed message carries its own status; a data byte or a lone system exclusive byte is not a message.
     if (status < 0x80 || status == 0xF0 || status == 0xF7) return MMSYSERR_INVALPARAM;
-    if (status < 0xF0) playChannelMessage(impl_->synth, status, data1, data2);
-    else if (status == 0xFF) fluid_synth_system_reset(impl_->synth);
+    if (status < 0xF0) playChannelMessage(*impl_->fl, impl_->synth, status, data1, data2);
+    else if (status == 0xFF) impl_->fl->fluid_synth_system_reset(impl_->synth);
     // Other system common and real-time messages mean nothing to a synthesizer without a clock.
     return MMSYSERR_NOERROR;
 }
@@ -104,7 +109,7 @@ MMRESULT BuiltinSynth::longMessage(const uint8_t* bytes, size_t length)
     if (!bytes || length < 2 || length > kMaxSysexLength || bytes[0] != 0xF0 || bytes[length - 1] != 0xF7)
         return MMSYSERR_INVALPARAM;
     // The synthesizer takes the body only; a message it does not know it ignores, as any device would.
-    fluid_synth_sysex(impl_->synth, reinterpret_cast<const char*>(bytes + 1), static_cast<int>(length - 2),
+    impl_->fl->fluid_synth_sysex(impl_->synth, reinterpret_cast<const char*>(bytes + 1), static_cast<int>(length - 2),
                       nullptr, nullptr, nullptr, 0);
     return MMSYSERR_NOERROR;
 }
@@ -114,10 +119,11 @@ void BuiltinSynth::close()
     Impl& d = *impl_;
     if (d.output) d.output->stop();
     d.output = nullptr;
-    if (d.synth) delete_fluid_synth(d.synth);
+    if (d.synth) d.fl->delete_fluid_synth(d.synth);
     d.synth = nullptr;
-    if (d.settings) delete_fluid_settings(d.settings);
+    if (d.settings) d.fl->delete_fluid_settings(d.settings);
     d.settings = nullptr;
+    d.fl = nullptr;
 }
 
 bool BuiltinSynth::isOpen() const { return impl_->output != nullptr; }

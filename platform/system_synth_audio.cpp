@@ -3,8 +3,9 @@
 // and JACK would start a server of its own when none runs, so JACK is tried only when one answers.
 #include "platform/system_synth_audio.h"
 
+#include "platform/fluidsynth_library.h"
+
 #include <alsa/asoundlib.h>
-#include <fluidsynth.h>
 #include <jack/jack.h>
 
 #include <string_view>
@@ -37,13 +38,13 @@ bool jackServerAnswers()
     return true;
 }
 
-void configure(fluid_settings_t* settings)
+void configure(const FluidSynthLibrary& fl, fluid_settings_t* settings)
 {
-    fluid_settings_setint(settings, "audio.period-size", kPeriodSize);
-    fluid_settings_setint(settings, "audio.periods", kPeriods);
+    fl.fluid_settings_setint(settings, "audio.period-size", kPeriodSize);
+    fl.fluid_settings_setint(settings, "audio.periods", kPeriods);
     // Played through the speakers when possible; a failed connection leaves the ports unconnected.
-    fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
-    fluid_settings_setstr(settings, "audio.jack.id", "pixono-synth");
+    fl.fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
+    fl.fluid_settings_setstr(settings, "audio.jack.id", "pixono-synth");
 }
 
 } // namespace
@@ -53,12 +54,14 @@ SystemSynthAudio::~SystemSynthAudio() { stop(); }
 bool SystemSynthAudio::start(fluid_settings_t* settings, fluid_synth_t* synth)
 {
     stop();
+    library_ = fluidSynthLibrary();
+    if (!library_) return false;
     silenceAudioLibraries();
-    configure(settings);
+    configure(*library_, settings);
     for (const char* name : kDriverOrder) {
         if (std::string_view(name) == "jack" && !jackServerAnswers()) continue;
-        if (fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
-        driver_ = new_fluid_audio_driver(settings, synth);
+        if (library_->fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
+        driver_ = library_->new_fluid_audio_driver(settings, synth);
         if (driver_) return true;
     }
     return false;
@@ -67,6 +70,6 @@ bool SystemSynthAudio::start(fluid_settings_t* settings, fluid_synth_t* synth)
 void SystemSynthAudio::stop()
 {
     if (!driver_) return;
-    delete_fluid_audio_driver(driver_);
+    library_->delete_fluid_audio_driver(driver_);
     driver_ = nullptr;
 }

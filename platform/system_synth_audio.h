@@ -4,6 +4,8 @@
 
 #include "platform/synth_audio_output.h"
 
+struct FluidSynthLibrary;
+
 class SystemSynthAudio final : public SynthAudioOutput {
 public:
     SystemSynthAudio() = default;
@@ -15,5 +17,6 @@ public:
     void stop() override;
 
 private:
+    const FluidSynthLibrary* library_ = nullptr;
     fluid_audio_driver_t* driver_ = nullptr;
 };

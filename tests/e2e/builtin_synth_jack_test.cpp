@@ -1,10 +1,14 @@
-// The built-in synthesizer playing through a real JACK server: its sound arrives on the server, and
-// closing it leaves no client behind.
+// The built-in synthesizer playing through a real JACK server, opened by name on an output port:
+// its sound arrives on the server, and closing it leaves no client behind.
+#include "midi/midi_output.h"
 #include "platform/builtin_synth.h"
 #include "tests/support/jack_audio_listener.h"
 #include "tests/support/jack_server.h"
+#include "tests/support/qt_application.h"
 
 #include <gtest/gtest.h>
+
+#include <QObject>
 
 #include <algorithm>
 
@@ -17,12 +21,15 @@ bool hasClient(const std::vector<std::string>& clients, const std::string& name)
 
 TEST(BuiltinSynthJack, PlaysThroughJackAndLeavesNoClientBehind)
 {
+    ensureQtApplication();
     JackServer server;
     JackAudioListener listener;
     const std::vector<std::string> before = listener.otherClients();
 
-    BuiltinSynth synth;
-    ASSERT_EQ(synth.open(), MMSYSERR_NOERROR);
+    QObject owner;
+    auto* port = new TMidiOutput(&owner);
+    port->SetProductName(BuiltinSynth::kDeviceName);
+    ASSERT_TRUE(port->Open());
     const std::vector<std::string> during = listener.otherClients();
     ASSERT_EQ(during.size(), before.size() + 1) << "the synthesizer should be one JACK client";
     std::string synthClient;
@@ -31,10 +38,10 @@ TEST(BuiltinSynthJack, PlaysThroughJackAndLeavesNoClientBehind)
     ASSERT_TRUE(listener.listenTo(synthClient + ":left"));
 
     EXPECT_FALSE(listener.hears(0.001f, std::chrono::milliseconds(300))) << "sound before any note";
-    ASSERT_EQ(synth.shortMessage(0x90 | (69 << 8) | (100 << 16)), MMSYSERR_NOERROR);
+    port->SendShortMessage(0x90, 69, 100);
     EXPECT_TRUE(listener.hears(0.01f)) << "the note never arrived on the server";
 
-    synth.close();
+    EXPECT_TRUE(port->Close());
     EXPECT_EQ(listener.otherClients(), before);
 }
 
