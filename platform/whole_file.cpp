@@ -84,8 +84,10 @@ bool replaceWholeFile(const std::string& path, std::string_view bytes)
 {
     std::error_code error;
     std::filesystem::path target = path;
-    if (std::filesystem::is_symlink(target, error)) target = std::filesystem::canonical(target, error);
-    if (error) return false;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, error))) {
+        target = std::filesystem::canonical(target, error);
+        if (error) return false;
+    }
 
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
