@@ -1,6 +1,7 @@
 // Line scanner and editor behind the profile file services.
 #include "platform/profile_text.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -37,22 +38,21 @@ struct Line {
     size_t begin;       // first byte
     size_t contentEnd;  // just past the last byte before the line end
     size_t end;         // just past the line end, or the end of the text
+    bool hasNewline;    // false for a last line that ends without "\n"
 };
 
 // The lines after a leading byte-order mark; an empty rest after the last line end is no line.
+// A line ends with "\n" or "\r\n"; a "\r" that ends the text counts as the start of a line end.
 std::vector<Line> linesOf(std::string_view text)
 {
     std::vector<Line> lines;
     size_t begin = text.starts_with(byteOrderMark) ? byteOrderMark.size() : 0;
     while (begin < text.size()) {
-        const size_t newline = text.find('\n', begin);
-        if (newline == std::string_view::npos) {
-            lines.push_back({begin, text.size(), text.size()});
-            break;
-        }
-        const bool crlf = newline > begin && text[newline - 1] == '\r';
-        lines.push_back({begin, crlf ? newline - 1 : newline, newline + 1});
-        begin = newline + 1;
+        const size_t newline = std::min(text.find('\n', begin), text.size());
+        const size_t end = newline < text.size() ? newline + 1 : newline;
+        const bool cr = newline > begin && text[newline - 1] == '\r';
+        lines.push_back({begin, cr ? newline - 1 : newline, end, newline < text.size()});
+        begin = end;
     }
     return lines;
 }
@@ -118,6 +118,12 @@ std::string_view lineEndOf(std::string_view text)
 
 bool hasBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
+// What a last line without "\n" needs before another line can follow it without changing it.
+std::string_view endingFor(const Line& last, std::string_view lineEnd)
+{
+    return last.end > last.contentEnd ? "\n" : lineEnd;
+}
+
 std::string encoded(std::string_view value)
 {
     const bool changesOnReading = trimmed(value).size() != value.size() || unquoted(value).size() != value.size();
@@ -158,11 +164,11 @@ std::string withProfileValue(std::string_view text, std::string_view section, st
         result.replace(valueBegin, line.contentEnd - valueBegin, encoded(value));
     } else if (where.header) {
         const Line& anchor = lines[where.anchor];
-        const bool anchorHasEnd = anchor.end > anchor.contentEnd;
-        result.insert(anchor.end, anchorHasEnd ? entry + std::string(text.substr(anchor.contentEnd, anchor.end - anchor.contentEnd))
-                                               : std::string(lineEnd) + entry);
+        const std::string_view anchorEnd = text.substr(anchor.contentEnd, anchor.end - anchor.contentEnd);
+        result.insert(anchor.end, anchor.hasNewline ? entry + std::string(anchorEnd)
+                                                    : std::string(endingFor(anchor, lineEnd)) + entry);
     } else {
-        if (!lines.empty() && lines.back().end == lines.back().contentEnd) result += lineEnd;
+        if (!lines.empty() && !lines.back().hasNewline) result += endingFor(lines.back(), lineEnd);
         result += "[" + std::string(trimmed(section)) + "]" + std::string(lineEnd) + entry + std::string(lineEnd);
     }
     return result;

@@ -51,6 +51,7 @@ TEST(ProfileTextReading, CrLfLineEndsAndAByteOrderMarkAreUnderstood)
     EXPECT_EQ(profileValue("\xEF\xBB\xBF[Settings]\r\nTop=106\r\nLeft=0", "Settings", "Top"), "106");
     EXPECT_EQ(profileValue("\xEF\xBB\xBF[Settings]\r\nTop=106\r\nLeft=0", "Settings", "Left"), "0");
     EXPECT_EQ(profileValue("[S]\nkey=a\rb\n", "S", "key"), "a\rb");
+    EXPECT_EQ(profileValue("[S]\nkey=a\r", "S", "key"), "a");
 }
 
 TEST(ProfileTextReading, FirstOfDuplicateSectionsAndKeysCounts)
@@ -76,6 +77,7 @@ TEST(ProfileTextWriting, MissingKeyGoesAfterTheLastKeyOfItsSection)
     EXPECT_EQ(withProfileValue("[Settings]\n\n[Other]\n", "Settings", "Top", "1"), "[Settings]\nTop=1\n\n[Other]\n");
     EXPECT_EQ(withProfileValue("[Settings]\r\nLeft=0", "Settings", "Top", "1"), "[Settings]\r\nLeft=0\r\nTop=1");
     EXPECT_EQ(withProfileValue("[Settings]\nLeft=0\r\n", "Settings", "Top", "1"), "[Settings]\nLeft=0\r\nTop=1\r\n");
+    EXPECT_EQ(withProfileValue("[Settings]\nLeft=0\r", "Settings", "Top", "1"), "[Settings]\nLeft=0\r\nTop=1");
 }
 
 TEST(ProfileTextWriting, MissingSectionIsAddedAtTheEndInTheFilesLineEnds)
