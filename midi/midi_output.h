@@ -36,9 +36,12 @@ class TMidiOutput : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString ProductName READ productNameProperty WRITE setProductNameProperty)
     Q_PROPERTY(uint DeviceID READ DeviceID WRITE setDeviceIDProperty)
+    Q_PROPERTY(TNotifyEvent Onmidioutput READ Onmidioutput WRITE SetOnmidioutput)
 
 public:
     enum class TPortState { Closed, Open };
+    // Fired on the GUI thread once a long message's buffer has come back from the driver and been
+    // released. It runs from the notify window's message loop and must not throw.
     using TNotifyEvent = std::function<void(TMidiOutput* sender)>;
 
     explicit TMidiOutput(QObject* owner);
@@ -69,6 +72,7 @@ public:
     virtual void SendLongMessage(const uint8_t* bytes, uint16_t length);
 
     std::string DriverErrorText(uint16_t code);
+    // Acts on done notifications only: unprepares the header, releases its buffer, fires Onmidioutput.
     void HandleNotifyMessage(const PostedMessage& message);
 
 private:
@@ -76,6 +80,7 @@ private:
     void setProductNameProperty(const QString& name) { SetProductName(name.toStdString()); }
     void setDeviceIDProperty(uint value) { SetDeviceID(value); }
     [[noreturn]] void raiseDriverError();
+    MIDIOUTCAPSA queryCapabilities(uint32_t deviceId);   // raises on refusal
     void copyCapabilities(const MIDIOUTCAPSA& caps);
 
     NotifyWindow* notifyWindow_ = nullptr;
