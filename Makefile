@@ -1,11 +1,12 @@
 # The README's two commands: `make run` and `make test`.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+TSAN_BUILD ?= build-tsan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 20
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-sanitize fuzz build deps configure bench
+.PHONY: run test test-sanitize test-tsan fuzz build deps configure bench
 
 deps:
 	@scripts/install-deps
@@ -29,6 +30,14 @@ test-sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPIXONO_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+# The tests that cross threads (driver callbacks, the notify window, the fake driver's done reports),
+# built with ThreadSanitizer.
+TSAN_TESTS ?= Relay|NotifyWindow|LongMessage|FakeMidiDriver
+test-tsan: deps
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPIXONO_TSAN=ON
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target unit_tests
+	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" ctest --output-on-failure -j $(JOBS) -R '$(TSAN_TESTS)'
 
 # The fuzz targets, built with clang's libFuzzer in a build of their own, each run for FUZZ_SECONDS.
 # New inputs go to a corpus in the build folder; the committed seeds stay as they are.
