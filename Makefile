@@ -2,9 +2,11 @@
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 TSAN_BUILD ?= build-tsan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 20
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-sanitize test-tsan build deps configure bench
+.PHONY: run test test-sanitize test-tsan fuzz build deps configure bench
 
 deps:
 	@scripts/install-deps
@@ -36,6 +38,18 @@ test-tsan: deps
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPIXONO_TSAN=ON
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target unit_tests
 	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" ctest --output-on-failure -j $(JOBS) -R '$(TSAN_TESTS)'
+
+# The fuzz targets, built with clang's libFuzzer in a build of their own, each run for FUZZ_SECONDS.
+# New inputs go to a corpus in the build folder; the committed seeds stay as they are.
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+	@set -e; for seeds in tests/fuzz/seeds/*/; do \
+	  name=$$(basename $$seeds); mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
+	  echo "fuzz_$$name: $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/tests/fuzz/fuzz_$$name -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/$$name $$seeds; \
+	done
 
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done

@@ -22,8 +22,10 @@ void initProgramPaths()
 {
     std::error_code error;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    paths = programPathsFor(error ? std::string("pixono") : exe.string());
+    setProgramPaths(programPathsFor(error ? std::string("pixono") : exe.string()));
 }
+
+void setProgramPaths(const ProgramPaths& newPaths) { paths = newPaths; }
 
 const std::string& ExeFileName() { return paths.ExeFileName; }
 const std::string& ExePath() { return paths.ExePath; }

@@ -15,6 +15,9 @@ ProgramPaths programPathsFor(const std::string& exeFullPath);
 // Computes the paths from /proc/self/exe; called once, before the main window exists.
 void initProgramPaths();
 
+// Fixes the paths as given; tests use it to keep the settings file in a folder of their own.
+void setProgramPaths(const ProgramPaths& paths);
+
 const std::string& ExeFileName();
 const std::string& ExePath();
 const std::string& SettingsFileName();
