@@ -1,9 +1,11 @@
 # The README's two commands: `make run` and `make test`.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 20
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-sanitize build deps configure bench
+.PHONY: run test test-sanitize fuzz build deps configure bench
 
 deps:
 	@scripts/install-deps
@@ -27,6 +29,18 @@ test-sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPIXONO_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+# The fuzz targets, built with clang's libFuzzer in a build of their own, each run for FUZZ_SECONDS.
+# New inputs go to a corpus in the build folder; the committed seeds stay as they are.
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+	@set -e; for seeds in tests/fuzz/seeds/*/; do \
+	  name=$$(basename $$seeds); mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
+	  echo "fuzz_$$name: $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/tests/fuzz/fuzz_$$name -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/$$name $$seeds; \
+	done
 
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done
