@@ -1,0 +1,74 @@
+// TPadController: turns the pad's pointer, button and wheel events into MIDI channel voice messages on
+// the output port and keeps the window caption as a live status line. The window owns it, forwards its
+// handlers to it and implements PadHost for the sizes, the caption and the colour under the pointer.
+#pragma once
+
+#include "midi/midi_output.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// What the controller reads from and writes to the window; the window implements it.
+class PadHost {
+public:
+    virtual ~PadHost() = default;
+    virtual int32_t outerWidth() const = 0;   // main window's outer (frame) width
+    virtual int32_t outerHeight() const = 0;  // main window's outer (frame) height
+    virtual int32_t padWidth() const = 0;     // ImagePad's current width
+    virtual int32_t padHeight() const = 0;
+    virtual void setCaption(const QString& caption) = 0;      // window title, nothing appended
+    virtual uint32_t sampleColour(int32_t x, int32_t y) = 0;  // the pad picture's SampleColour
+};
+
+// The buttons held at the time of a pointer event; nothing else of the modifier set is used.
+struct TShiftState {
+    bool left = false;
+    bool right = false;
+};
+
+struct PadState {
+    uint8_t lastNote = 0, lastVelocity = 0;  // last note on, or recomputed by the last note off
+    int32_t wheel = 0, x = 0, y = 0;         // wheel accumulator (120 per notch), last position acted on
+    bool moved = false;                      // raised when x or y change, cleared when tested
+    uint32_t colour = 0;                     // last colour accepted while the right button was held
+    uint8_t r = 0, g = 0, b = 0;             // its components as last stored
+    bool leftHeld = false, rightHeld = false;
+    int32_t channel = 0;                     // 0..15
+    bool noteSounding = false;               // a note on was sent and its note off not yet
+};
+
+class TPadController {
+public:
+    TPadController(PadHost& host, TMidiOutput& port);
+
+    void ImagePadMouseDown(TShiftState shift, int32_t x, int32_t y);
+    void ImagePadMouseUp(TShiftState shift, int32_t x, int32_t y);
+    void ImagePadMouseMove(int32_t x, int32_t y);
+    void FormMouseWheel(int32_t wheelDelta);
+
+    // Stores the wheel accumulator and rewrites the caption when the value changes.
+    void SetWheel(int32_t value);
+    int32_t channel() const;           // 0..15
+    void setChannel(int32_t channel);  // 0..15, set by the window's SetMidiOutChannel
+    // Sends the note off of a sounding note; the window calls this before it closes the port.
+    void EndSoundingNote();
+    const PadState& state() const;
+
+private:
+    void SetPosition(int32_t x, int32_t y);
+    bool TakePositionChanged();
+    void SetColour(uint32_t colour);
+    void UpdateCaption();
+    bool IsMidiOutOpen() const;
+    void SendNoteOn();
+    void SendNoteOff();
+    void SendModulation();
+    void SendRed();
+    void SendGreen();
+    void SendBlue();
+
+    PadHost& host_;
+    TMidiOutput& port_;
+    PadState state_;
+};
