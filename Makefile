@@ -3,9 +3,10 @@ BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 20
+TSAN_BUILD ?= build-tsan
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-sanitize fuzz build deps configure bench
+.PHONY: run test test-sanitize test-tsan fuzz build deps configure bench
 
 deps:
 	@scripts/install-deps
@@ -41,6 +42,13 @@ fuzz: deps
 	  $(FUZZ_BUILD)/tests/fuzz/fuzz_$$name -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/$$name $$seeds; \
 	done
+# The tests that cross threads (driver callbacks, the notify window, the fake driver's done reports),
+# built with ThreadSanitizer.
+TSAN_TESTS ?= Relay|NotifyWindow|LongMessage|FakeMidiDriver
+test-tsan: deps
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPIXONO_TSAN=ON
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target unit_tests
+	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" ctest --output-on-failure -j $(JOBS) -R '$(TSAN_TESTS)'
 
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done

@@ -1,6 +1,7 @@
 // TMidiOutput: one MIDI output device of the MIDI services, selected by number or by name, opened,
 // sent short and long messages, and closed. Refused calls raise EmidioutputError with the driver's text;
-// only Open reports a refusal by its result. Owned by a QObject parent, which deletes it.
+// only Open reports a refusal by its result. Owned by a QObject parent, which deletes it. Create and use
+// it on the GUI thread once the Qt application exists: its notify window is drained by that thread's loop.
 #pragma once
 
 #include "platform/exception.h"

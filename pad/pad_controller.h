@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <utility>
 
 // What the controller reads from and writes to the window; the window implements it.
 class PadHost {
@@ -36,6 +37,7 @@ struct PadState {
     bool leftHeld = false, rightHeld = false;
     int32_t channel = 0;                     // 0..15
     bool noteSounding = false;               // a note on was sent and its note off not yet
+    int32_t noteChannel = 0;                 // channel the sounding note was started on
 };
 
 class TPadController {
@@ -67,6 +69,8 @@ private:
     void SendRed();
     void SendGreen();
     void SendBlue();
+    void EndNoteAndPlay();
+    std::pair<uint8_t, uint8_t> NoteAndVelocity() const;
 
     PadHost& host_;
     TMidiOutput& port_;

@@ -4,6 +4,11 @@
 // Creates the program's QApplication (offscreen unless QT_QPA_PLATFORM says otherwise) if none exists.
 void ensureQtApplication();
 
+// A first base class for fixtures whose members need the application already at construction.
+struct WithQtApplication {
+    WithQtApplication() { ensureQtApplication(); }
+};
+
 // Spins the GUI thread's event loop until `done` holds or `maxRounds` rounds (about 1 ms each) passed.
 // Returns whether `done` held.
 template <class Condition>

@@ -16,13 +16,9 @@ namespace {
 
 constexpr HMIDIOUT kDevice = nullptr;
 
-class RelayTest : public ::testing::Test {
+class RelayTest : public WithQtApplication, public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ensureQtApplication();
-        instance.TargetWindow = &window;
-    }
+    void SetUp() override { instance.TargetWindow = &window; }
 
     // Gives the relay a ring of `capacity` slots.
     void attachRing(uint16_t capacity)
@@ -167,14 +163,18 @@ TEST_F(RelayTest, RelayAllocatesNothing)
 
 TEST_F(RelayTest, PostsFromDriverThreadsArriveOnTheGuiThreadInEachThreadsOrder)
 {
-    constexpr uintptr_t kPerThread = 400;   // two threads together stay within the window's capacity
+    constexpr uintptr_t kPerThread = 3000;
+    constexpr long kBacklog = NotifyWindow::kCapacity / 4;   // two threads never fill the window
     std::vector<std::thread> drivers;
     for (uintptr_t thread = 0; thread < 2; ++thread) {
         drivers.emplace_back([this, thread] {
-            for (uintptr_t i = 0; i < kPerThread; ++i) relay(MOM_DONE, thread << 32 | i);
+            for (uintptr_t i = 0; i < kPerThread; ++i) {
+                while (NotifyPostsInFlight() >= kBacklog) std::this_thread::yield();
+                relay(MOM_DONE, thread << 32 | i);
+            }
         });
     }
-    const bool all = processEventsUntil([this] { return received.size() == 2 * kPerThread; });
+    const bool all = processEventsUntil([this] { return received.size() == 2 * kPerThread; }, 20000);
     for (std::thread& driver : drivers) driver.join();
     ASSERT_TRUE(all);
 

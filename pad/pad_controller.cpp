@@ -1,0 +1,213 @@
+// The pad controller's event handlers and the messages and caption they produce.
+//
+// Notes follow the left button: a left press always starts a note (ending one that still sounds), a
+// drag replaces it whenever the position changes, and the left release always ends it, wherever the
+// release happens. The note off goes to the channel the note was started on.
+#include "pad/pad_controller.h"
+
+#include "pad/clamp.h"
+#include "platform/checked_math.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr uint8_t kNoteOff = 128;
+constexpr uint8_t kNoteOn = 144;
+constexpr uint8_t kControlChange = 176;
+constexpr int32_t kWheelNotch = 120;
+
+uint8_t status(uint8_t kind, int32_t channel)
+{
+    return static_cast<uint8_t>(kind + channel);
+}
+
+// position × 127 ÷ extent, truncated toward zero; absurd positions raise "Integer overflow".
+int32_t scaled(int32_t position, int32_t extent)
+{
+    return checked::div(checked::mul(position, int32_t{127}), extent);
+}
+
+// The vertical axis grows upwards: the top row gives 127.
+int32_t scaledFromBottom(int32_t position, int32_t extent)
+{
+    return checked::sub(int32_t{127}, scaled(position, extent));
+}
+
+} // namespace
+
+TPadController::TPadController(PadHost& host, TMidiOutput& port) : host_(host), port_(port) {}
+
+void TPadController::ImagePadMouseDown(TShiftState shift, int32_t x, int32_t y)
+{
+    SetPosition(x, y);
+    const bool leftPressed = shift.left && !state_.leftHeld;
+    state_.leftHeld = shift.left;
+    state_.rightHeld = shift.right;
+    // A press of another button during a drag plays only if it comes from a new position.
+    if (state_.leftHeld && (TakePositionChanged() || leftPressed)) EndNoteAndPlay();
+    SetColour(host_.sampleColour(x, y));
+}
+
+void TPadController::ImagePadMouseUp(TShiftState shift, int32_t x, int32_t y)
+{
+    SetPosition(x, y);
+    const bool wasLeftHeld = state_.leftHeld;
+    // The buttons are up whatever happens to the note off below.
+    state_.leftHeld = shift.left;
+    state_.rightHeld = shift.right;
+    if (wasLeftHeld && (TakePositionChanged() || !shift.left)) EndSoundingNote();
+    SetColour(host_.sampleColour(x, y));
+}
+
+void TPadController::ImagePadMouseMove(int32_t x, int32_t y)
+{
+    if (state_.leftHeld) {
+        SetPosition(x, y);
+        if (TakePositionChanged()) EndNoteAndPlay();
+    }
+    SetColour(host_.sampleColour(x, y));
+}
+
+void TPadController::FormMouseWheel(int32_t wheelDelta)
+{
+    SetWheel(checked::add(state_.wheel, wheelDelta));
+    SendModulation();
+}
+
+void TPadController::SetWheel(int32_t value)
+{
+    if (value == state_.wheel) return;
+    state_.wheel = value;
+    UpdateCaption();
+}
+
+int32_t TPadController::channel() const
+{
+    return state_.channel;
+}
+
+void TPadController::setChannel(int32_t channel)
+{
+    if (channel < 0 || channel > 15) throw ERangeError();
+    state_.channel = channel;
+}
+
+void TPadController::EndSoundingNote()
+{
+    if (state_.noteSounding) SendNoteOff();
+}
+
+const PadState& TPadController::state() const
+{
+    return state_;
+}
+
+void TPadController::SetPosition(int32_t x, int32_t y)
+{
+    if (x == state_.x && y == state_.y) return;
+    state_.x = x;
+    state_.y = y;
+    UpdateCaption();
+    state_.moved = true;
+}
+
+bool TPadController::TakePositionChanged()
+{
+    const bool moved = state_.moved;
+    state_.moved = false;
+    return moved;
+}
+
+void TPadController::SetColour(uint32_t colour)
+{
+    if (colour == state_.colour || !state_.rightHeld) return;
+    state_.colour = colour;
+    const auto component = [colour](int shift) { return static_cast<uint8_t>(colour >> shift); };
+    if (component(0) != state_.r) {
+        state_.r = component(0);
+        SendRed();
+    }
+    if (component(8) != state_.g) {
+        state_.g = component(8);
+        SendGreen();
+    }
+    if (component(16) != state_.b) {
+        state_.b = component(16);
+        SendBlue();
+    }
+    UpdateCaption();
+}
+
+void TPadController::UpdateCaption()
+{
+    // Formatted on the stack; the caption text itself is the only allocation.
+    char text[112];
+    const int length = std::snprintf(text, sizeof text, "=== Pixono ===  (W%d) (X%d,Y%d) (R%d,G%d,B%d)",
+                                     state_.wheel / kWheelNotch, scaled(state_.x, host_.padWidth()),
+                                     scaledFromBottom(state_.y, host_.padHeight()), state_.r, state_.g, state_.b);
+    host_.setCaption(QString::fromLatin1(text, length));
+}
+
+bool TPadController::IsMidiOutOpen() const
+{
+    return port_.DeviceHandle() != nullptr;
+}
+
+std::pair<uint8_t, uint8_t> TPadController::NoteAndVelocity() const
+{
+    return {ClampMidiData(scaled(state_.x, host_.outerWidth())),
+            ClampMidiData(scaledFromBottom(state_.y, host_.outerHeight()))};
+}
+
+void TPadController::SendNoteOn()
+{
+    const auto [note, velocity] = NoteAndVelocity();
+    if (IsMidiOutOpen()) {
+        port_.SendShortMessage(status(kNoteOn, state_.channel), note, velocity);
+        state_.noteSounding = true;
+        state_.noteChannel = state_.channel;
+    }
+    state_.lastNote = note;
+    state_.lastVelocity = velocity;
+}
+
+void TPadController::SendNoteOff()
+{
+    if (IsMidiOutOpen()) {
+        const int32_t channel = state_.noteSounding ? state_.noteChannel : state_.channel;
+        port_.SendShortMessage(status(kNoteOff, channel), state_.lastNote, state_.lastVelocity);
+    }
+    state_.noteSounding = false;
+    const auto [note, velocity] = NoteAndVelocity();
+    state_.lastNote = note;
+    state_.lastVelocity = velocity;
+}
+
+void TPadController::SendModulation()
+{
+    if (IsMidiOutOpen())
+        port_.SendShortMessage(status(kControlChange, state_.channel), 1, ClampMidiData(state_.wheel / kWheelNotch));
+}
+
+void TPadController::SendRed()
+{
+    if (IsMidiOutOpen()) port_.SendShortMessage(status(kControlChange, state_.channel), 2, state_.r >> 1);
+}
+
+void TPadController::SendGreen()
+{
+    if (IsMidiOutOpen()) port_.SendShortMessage(status(kControlChange, state_.channel), 3, state_.g >> 1);
+}
+
+void TPadController::SendBlue()
+{
+    if (IsMidiOutOpen()) port_.SendShortMessage(status(kControlChange, state_.channel), 4, state_.b >> 1);
+}
+
+// The note off of a sounding note, then the note on for the current position.
+void TPadController::EndNoteAndPlay()
+{
+    EndSoundingNote();
+    SendNoteOn();
+}

@@ -1,0 +1,93 @@
+// What a refused send or an overflow leaves behind, and the allocation-free way to the driver.
+#include "tests/unit/pad_controller_fixture.h"
+
+#include <limits>
+
+namespace {
+
+using PadFailureTest = PadControllerTest;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+const std::string kRefused = FakeMidiDriver::errorText(MMSYSERR_ERROR);
+
+template <class Action>
+void expectError(Action action, const std::string& message)
+{
+    try {
+        action();
+        ADD_FAILURE() << "no error raised, expected \"" << message << "\"";
+    } catch (const Exception& error) {
+        EXPECT_EQ(error.message(), message);
+    }
+}
+
+TEST_F(PadFailureTest, RefusedNoteOnKeepsTheLastNoteAndSkipsTheColourSample)
+{
+    click(P1x, P1y);
+    host.colourAt = [](int32_t, int32_t) { return 0x0000FFu; };
+    const auto samples = host.samples.size();
+    driver.fail(MidiCall::ShortMsg, MMSYSERR_ERROR, std::nullopt, 1);
+    expectError([&] { pad->ImagePadMouseDown(kBoth, P2x, P2y); }, kRefused);
+    EXPECT_EQ(pad->state().lastNote, 30);
+    EXPECT_EQ(pad->state().lastVelocity, 100);
+    EXPECT_EQ(host.samples.size(), samples);
+    EXPECT_EQ(pad->state().colour, 0u);
+
+    // The window then cancels the drag: nothing sounds, so nothing is sent.
+    driver.clearRecords();
+    pad->ImagePadMouseUp(kNone, -1, -1);
+    EXPECT_THAT(sent(), IsEmpty());
+    EXPECT_FALSE(pad->state().leftHeld);
+    EXPECT_FALSE(pad->state().rightHeld);
+}
+
+TEST_F(PadFailureTest, RefusedNoteOffDuringADragIsRetriedByTheCancellingRelease)
+{
+    pad->ImagePadMouseDown(kLeft, P1x, P1y);
+    driver.fail(MidiCall::ShortMsg, MMSYSERR_ERROR, std::nullopt, 1);
+    expectError([&] { pad->ImagePadMouseMove(P2x, P2y); }, kRefused);
+    EXPECT_EQ(pad->state().lastNote, 30);
+    pad->ImagePadMouseUp(kNone, -1, -1);
+    EXPECT_THAT(sent(), ElementsAre(noteOn(30, 100), noteOff(30, 100)));
+}
+
+TEST_F(PadFailureTest, RefusedNoteOffAtTheReleaseStillLiftsTheButtonsAndTheNextPressEndsTheNote)
+{
+    pad->ImagePadMouseDown(kLeft, P1x, P1y);
+    driver.fail(MidiCall::ShortMsg, MMSYSERR_ERROR, std::nullopt, 1);
+    expectError([&] { pad->ImagePadMouseUp(kNone, P1x, P1y); }, kRefused);
+    EXPECT_FALSE(pad->state().leftHeld);
+    EXPECT_TRUE(pad->state().noteSounding);
+    pad->ImagePadMouseDown(kLeft, P2x, P2y);
+    EXPECT_THAT(sent(), ElementsAre(noteOn(30, 100), noteOff(30, 100), noteOn(61, 44)));
+}
+
+TEST_F(PadFailureTest, AbsurdCoordinatesAndWheelRaiseIntegerOverflow)
+{
+    expectError([&] { pad->ImagePadMouseDown(kLeft, 20'000'000, 0); }, "Integer overflow");
+    expectError([&] { pad->ImagePadMouseDown(kLeft, 0, -20'000'000); }, "Integer overflow");
+    pad->ImagePadMouseUp(kNone, 0, 0);
+    pad->SetWheel(std::numeric_limits<int32_t>::max() - 10);
+    expectError([&] { pad->FormMouseWheel(120); }, "Integer overflow");
+    EXPECT_EQ(pad->state().wheel, std::numeric_limits<int32_t>::max() - 10);
+    EXPECT_THAT(sent(), IsEmpty());
+}
+
+TEST_F(PadFailureTest, NothingIsAllocatedBetweenTheSendsAndTheDriver)
+{
+    pad->ImagePadMouseDown(kLeft, P1x, P1y);
+    pad->ImagePadMouseMove(P2x, P2y);   // warm up
+
+    // A drag move: caption first, then note off and note on, then the colour sample.
+    pad->ImagePadMouseMove(P3x, P3y);
+    EXPECT_EQ(host.allocationsAtSample - host.allocationsAfterCaption, 0u);
+
+    // A wheel event whose value does not change: the send alone.
+    const AllocationScope wheelSend;
+    pad->FormMouseWheel(0);
+    EXPECT_EQ(wheelSend.count(), 0u);
+    EXPECT_EQ(sent().size(), 1u + 2 + 2 + 1);
+}
+
+} // namespace
