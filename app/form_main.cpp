@@ -1,49 +1,127 @@
+// TFormMain's life: construction, the creation and destruction handlers, the handler guard with its
+// pointer-capture cancel, the window bounds and the window's side of the pad controller.
 #include "app/form_main.h"
 
+#include "app/application_title.h"
+#include "app/error_display.h"
+#include "app/form_input_preview.h"
+#include "app/picture_dialog.h"
 #include "pad/image_pad.h"
-#include "pad/pad_image.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
-TFormMain::TFormMain(QWidget* parent) : QWidget(parent)
+namespace {
+
+constexpr QRect kInitialBounds(0, 106, 416, 454);
+constexpr QSize kMinimumSize(416, 454);
+
+QtPictureDialog& qtPictureDialog()
 {
-    setObjectName("FormMain");
-    setGeometry(0, 106, 416, 454);
-    buildPages();
+    static QtPictureDialog dialog;
+    return dialog;
 }
 
-TFormMain::~TFormMain() = default;
+} // namespace
 
-void TFormMain::buildPages()
+TFormMain::TFormMain(QWidget* parent)
+    : QWidget(parent), MidiOutput(new TMidiOutput(this)), pad_(*this, *MidiOutput),
+      pictureDialog_(&qtPictureDialog())
 {
-    PageControl = new QTabWidget(this);
-    PageControl->setObjectName("PageControl");
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(PageControl);
+    setObjectName("FormMain");
+    MidiOutput->setObjectName("MidiOutput");
+    buildPages();
+    connectHandlers();
+    SetOuterBounds(kInitialBounds);
+    inputPreview_ = new TFormInputPreview(*this);
+    qApp->installEventFilter(inputPreview_);
+    FormCreate();
+}
 
-    TabSheetPad = new QWidget;
-    TabSheetPad->setObjectName("TabSheetPad");
-    PageControl->addTab(TabSheetPad, "&Pad");
-    PadImage = new TPadImage(this);
-    ImagePad = new TImagePad(*PadImage, TabSheetPad);
-    ImagePad->setObjectName("ImagePad");
-    auto* padLayout = new QVBoxLayout(TabSheetPad);
-    padLayout->setContentsMargins(0, 0, 0, 0);
-    padLayout->addWidget(ImagePad);
+TFormMain::~TFormMain()
+{
+    FormDestroy();
+    qApp->removeEventFilter(inputPreview_);
+}
 
-    TabSheetSettings = new QWidget;
-    TabSheetSettings->setObjectName("TabSheetSettings");
-    PageControl->addTab(TabSheetSettings, "&Settings");
-    EditImageFile = new QLineEdit(TabSheetSettings);
-    EditImageFile->setObjectName("EditImageFile");
-    EditImageFile->setReadOnly(true);
-    EditImageFile->setGeometry(24, 40, 345, 21);
-    connect(PadImage, &TPadImage::ImageFileNameShown, EditImageFile, &QLineEdit::setText);
+void TFormMain::FormCreate()
+{
+    Guarded([this] {
+        SetApplicationTitle("=== Pixono ===");
+        pad_.SetWheel(7680);
+        EditImageFile->clear();
+        PageControl->setCurrentWidget(TabSheetPad);
+        FillMidiOutPorts();
+        LoadSettings();
+    });
+}
 
-    TabSheetAbout = new QWidget;
-    TabSheetAbout->setObjectName("TabSheetAbout");
-    PageControl->addTab(TabSheetAbout, "About");
+void TFormMain::FormDestroy()
+{
+    Guarded([this] {
+        SaveSettings();
+        pad_.EndSoundingNote();
+        MidiOutput->Close();
+    });
+}
+
+void TFormMain::SetPictureDialog(PictureDialog* dialog)
+{
+    pictureDialog_ = dialog ? dialog : &qtPictureDialog();
+}
+
+void TFormMain::ShowHandlerError(const std::exception& error) noexcept
+{
+    CancelPointerCapture();
+    ErrorDisplay().Show(error);
+}
+
+// A left drag in progress ends before any box opens: the pad sees the left released, with nothing
+// held, at (-1, -1). An error of that release is shown first, through the same guard.
+void TFormMain::CancelPointerCapture() noexcept
+{
+    if (!leftCaptured_) return;
+    leftCaptured_ = false;
+    Guarded([this] { pad_.ImagePadMouseUp(TShiftState{}, -1, -1); });
+}
+
+QRect TFormMain::OuterBounds() const
+{
+    return frameGeometry();
+}
+
+// Qt sizes a window by its client area; the frame's extra width and height, as far as the platform
+// reports them, are taken off so that the outer bounds come out as asked.
+void TFormMain::SetOuterBounds(const QRect& bounds)
+{
+    const QSize frame = frameGeometry().size() - size();
+    setMinimumSize(kMinimumSize - frame);
+    move(bounds.topLeft());
+    resize(bounds.size() - frame);
+}
+
+int32_t TFormMain::outerWidth() const
+{
+    return frameGeometry().width();
+}
+
+int32_t TFormMain::outerHeight() const
+{
+    return frameGeometry().height();
+}
+
+int32_t TFormMain::padWidth() const
+{
+    return ImagePad->width();
+}
+
+int32_t TFormMain::padHeight() const
+{
+    return ImagePad->height();
+}
+
+void TFormMain::setCaption(const QString& caption)
+{
+    setWindowTitle(caption);
 }

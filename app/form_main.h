@@ -1,28 +1,124 @@
-// TFormMain: the program's only window, with the Pad, Settings and About pages.
+// TFormMain: the program's only window, with the Pad, Settings and About pages. It owns the output
+// port and the pad controller, forwards the pad's pointer and wheel events to the controller, and runs
+// every event handler through one guard that hands errors to the application's error display.
 #pragma once
 
+#include "pad/pad_controller.h"
+
+#include <QRect>
+#include <QString>
 #include <QWidget>
 
+#include <cstdint>
+#include <exception>
+
+class PictureDialog;
+class QComboBox;
+class QFrame;
+class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
 class TImagePad;
 class TPadImage;
-class QTabWidget;
+class TSpinEdit;
 
-class TFormMain : public QWidget {
+class TFormMain : public QWidget, public PadHost {
     Q_OBJECT
 
 public:
     explicit TFormMain(QWidget* parent = nullptr);
     ~TFormMain() override;
 
+    // Controls, named as the window's design names them.
     QTabWidget* PageControl = nullptr;
     QWidget* TabSheetPad = nullptr;
     QWidget* TabSheetSettings = nullptr;
     QWidget* TabSheetAbout = nullptr;
     TImagePad* ImagePad = nullptr;
     TPadImage* PadImage = nullptr;  // the pad picture and the current image file name
+    QFrame* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
     QLineEdit* EditImageFile = nullptr;
+    QPushButton* BitBtnBrowseImageFile = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* ComboBoxMidiOutPort = nullptr;
+    QLabel* Label3 = nullptr;
+    TSpinEdit* SpinEditMidiOutChannel = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* BitBtnExit = nullptr;
+    TMidiOutput* MidiOutput = nullptr;
+
+    // Event handlers; each runs through the guard, so none lets an error escape.
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void FormMouseWheel(int32_t wheelDelta);
+    void ImagePadMouseDown(TShiftState shift, int32_t x, int32_t y);
+    void ImagePadMouseUp(TShiftState shift, int32_t x, int32_t y);
+    void ImagePadMouseMove(int32_t x, int32_t y);
+    void BitBtnBrowseImageFileClick();
+    void BitBtnExitClick();
+    void ComboBoxMidiOutPortChange();
+    void SpinEditMidiOutChannelChange();
+
+    // Settings page operations, also used by the settings file.
+    void FillMidiOutPorts();
+    int32_t IndexOfMidiOutPort(const QString& name) const;
+    void SetMidiOutPort(const QString& name);
+    const QString& CurrentPortName() const { return currentPortName_; }
+    int32_t GetMidiOutChannel() const;
+    void SetMidiOutChannel(int32_t value);
+    void BrowseImageFile();
+
+    // The window's bounds including its frame, as the settings file stores them.
+    QRect OuterBounds() const;
+    void SetOuterBounds(const QRect& bounds);
+
+    const TPadController& Pad() const { return pad_; }
+    // Puts another picture dialog in place of Qt's (not owned); nullptr returns to Qt's.
+    void SetPictureDialog(PictureDialog* dialog);
+
+    // PadHost
+    int32_t outerWidth() const override;
+    int32_t outerHeight() const override;
+    int32_t padWidth() const override;
+    int32_t padHeight() const override;
+    void setCaption(const QString& caption) override;
+    uint32_t sampleColour(int32_t x, int32_t y) override;
 
 private:
+    void FormCreate();
+    void FormDestroy();
+    void LoadSettings();
+    void SaveSettings();
+
+    QString currentImageFileName() const;
+    void setImageFile(const QString& name);
+
     void buildPages();
+    void buildPadPage();
+    void buildSettingsPage();
+    void buildAboutPage();
+    void connectHandlers();
+
+    template <class Body> void Guarded(Body&& body) noexcept;
+    void ShowHandlerError(const std::exception& error) noexcept;
+    void CancelPointerCapture() noexcept;
+
+    TPadController pad_;
+    QObject* inputPreview_ = nullptr;
+    PictureDialog* pictureDialog_ = nullptr;
+    QString currentPortName_;
+    QString lastPictureFile_;
+    bool leftCaptured_ = false;  // a left press on the pad has not yet been released
 };
+
+// Runs one handler body; an error that ends it is shown, and nothing crosses back into Qt.
+template <class Body> void TFormMain::Guarded(Body&& body) noexcept
+{
+    try {
+        body();
+    } catch (const std::exception& error) {
+        ShowHandlerError(error);
+    }
+}

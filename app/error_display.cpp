@@ -1,0 +1,28 @@
+// The error display: the full-stop rule and the hand-over to the message presenter.
+#include "app/error_display.h"
+
+#include "app/application_title.h"
+#include "app/message_presenter.h"
+
+QString TErrorDisplay::BoxText(const QString& message)
+{
+    if (!message.isEmpty() && message.back().unicode() > u'.') return message + u'.';
+    return message;
+}
+
+void TErrorDisplay::Show(const QString& message)
+{
+    CurrentMessagePresenter().showError(ApplicationTitle(), BoxText(message));
+}
+
+void TErrorDisplay::Show(const std::exception& error)
+{
+    // Exception::what() is its message, so one path serves both kinds.
+    Show(QString::fromUtf8(error.what()));
+}
+
+TErrorDisplay& ErrorDisplay()
+{
+    static TErrorDisplay display;
+    return display;
+}

@@ -1,0 +1,20 @@
+// The application's error display: every error that ends an event handler is shown here, as a modal
+// box with the stop icon, one OK button and the application title, through the current presenter.
+#pragma once
+
+#include <QString>
+
+#include <exception>
+
+class TErrorDisplay {
+public:
+    // The box text: the message with a full stop appended when it is not empty and its last
+    // character's code is greater than that of ".".
+    static QString BoxText(const QString& message);
+
+    void Show(const QString& message);
+    void Show(const std::exception& error);  // the message of an Exception, what() of anything else
+};
+
+// The one display of the program.
+TErrorDisplay& ErrorDisplay();

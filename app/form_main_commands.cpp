@@ -1,0 +1,57 @@
+// TFormMain's commands: the picture dialog, the keyboard shortcuts and the two buttons.
+#include "app/form_main.h"
+
+#include "app/application_title.h"
+#include "app/message_presenter.h"
+#include "app/picture_dialog.h"
+#include "app/program_paths.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int kKeyI = 73;
+constexpr int kKeyX = 88;
+
+// The folder part of a file name, up to and including its last separator.
+QString folderOf(const QString& fileName)
+{
+    return fileName.left(fileName.lastIndexOf(u'/') + 1);
+}
+
+} // namespace
+
+void TFormMain::BrowseImageFile()
+{
+    const QString current = currentImageFileName();
+    const QString folder = current.isEmpty() ? QString::fromStdString(ExePath()) : folderOf(current);
+    const std::optional<QString> chosen = pictureDialog_->Execute(folder, lastPictureFile_);
+    if (!chosen) return;
+    lastPictureFile_ = *chosen;
+    if (QFileInfo(*chosen).suffix().compare("bmp", Qt::CaseInsensitive) != 0) {
+        CurrentMessagePresenter().showNotice(ApplicationTitle(), "Only bitmaps can be used.");
+        return;
+    }
+    setImageFile(*chosen);
+}
+
+void TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers shift)
+{
+    Guarded([&] {
+        // Only Alt is tested, so Ctrl and Shift may be held as well.
+        if (!shift.testFlag(Qt::AltModifier)) return;
+        if (key == kKeyI) BrowseImageFile();
+        if (key == kKeyX) close();
+    });
+}
+
+void TFormMain::BitBtnBrowseImageFileClick()
+{
+    Guarded([this] { BrowseImageFile(); });
+}
+
+void TFormMain::BitBtnExitClick()
+{
+    Guarded([this] { close(); });
+}

@@ -1,0 +1,143 @@
+// TFormMain's controls: the page control with the Pad, Settings and About pages, built in code with the
+// design's names, positions, sizes, captions and tab order, and the connections of their events.
+#include "app/form_main.h"
+
+#include "app/about_text.h"
+#include "app/pad_pointer_input.h"
+#include "app/spin_edit.h"
+#include "pad/image_pad.h"
+#include "pad/pad_image.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+template <class Widget> Widget* named(Widget* widget, const char* name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel* makeLabel(const char* name, const QString& caption, QRect bounds, QWidget* parent)
+{
+    auto* label = named(new QLabel(caption, parent), name);
+    // Labels size themselves to their text, at least as wide as designed.
+    bounds.setWidth(std::max(bounds.width(), label->sizeHint().width()));
+    label->setGeometry(bounds);
+    return label;
+}
+
+QVBoxLayout* fillingLayout(QWidget* page)
+{
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return layout;
+}
+
+// The controls' font: the design's 8-point dialog font, 11 pixels high, by the nearest installed face.
+QFont dialogFont()
+{
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans", "Sans Serif"});
+    QFont font("MS Sans Serif");
+    font.setPixelSize(11);
+    return font;
+}
+
+} // namespace
+
+void TFormMain::buildPages()
+{
+    setFont(dialogFont());
+    PageControl = named(new QTabWidget(this), "PageControl");
+    fillingLayout(this)->addWidget(PageControl);
+    buildPadPage();
+    buildSettingsPage();
+    buildAboutPage();
+}
+
+void TFormMain::buildPadPage()
+{
+    TabSheetPad = named(new QWidget, "TabSheetPad");
+    PageControl->addTab(TabSheetPad, "&Pad");
+    PadImage = new TPadImage(this);
+    ImagePad = named(new TImagePad(*PadImage, TabSheetPad), "ImagePad");
+    fillingLayout(TabSheetPad)->addWidget(ImagePad);
+    new TPadPointerInput(*TabSheetPad, *this);
+}
+
+void TFormMain::buildSettingsPage()
+{
+    TabSheetSettings = named(new QWidget, "TabSheetSettings");
+    PageControl->addTab(TabSheetSettings, "&Settings");
+    Panel1 = named(new QFrame(TabSheetSettings), "Panel1");
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setFixedHeight(129);
+    auto* layout = fillingLayout(TabSheetSettings);
+    layout->addWidget(Panel1);
+    layout->addStretch();
+
+    // Label1 has no focus control; Alt+I is the window's own shortcut, so only the underline shows.
+    Label1 = makeLabel("Label1", "<u>I</u>mage file", {24, 24, 45, 13}, Panel1);
+    Label1->setTextFormat(Qt::RichText);
+    EditImageFile = named(new QLineEdit(Panel1), "EditImageFile");
+    EditImageFile->setReadOnly(true);
+    EditImageFile->setGeometry(24, 40, 345, 21);
+    connect(PadImage, &TPadImage::ImageFileNameShown, EditImageFile, &QLineEdit::setText);
+    BitBtnBrowseImageFile = named(new QPushButton("Browse ...", Panel1), "BitBtnBrowseImageFile");
+    BitBtnBrowseImageFile->setGeometry(296, 22, 75, 17);
+
+    Label2 = makeLabel("Label2", "&Midi out port", {24, 72, 58, 13}, Panel1);
+    ComboBoxMidiOutPort = named(new QComboBox(Panel1), "ComboBoxMidiOutPort");
+    ComboBoxMidiOutPort->setEditable(true);
+    ComboBoxMidiOutPort->setInsertPolicy(QComboBox::NoInsert);
+    ComboBoxMidiOutPort->setGeometry(24, 88, 273, 21);
+    Label2->setBuddy(ComboBoxMidiOutPort);
+
+    Label3 = makeLabel("Label3", "&Channel", {312, 72, 39, 13}, Panel1);
+    SpinEditMidiOutChannel = named(new TSpinEdit(1, 16, Panel1), "SpinEditMidiOutChannel");
+    SpinEditMidiOutChannel->setGeometry(312, 88, 57, 22);
+    Label3->setBuddy(SpinEditMidiOutChannel);
+
+    setTabOrder(EditImageFile, BitBtnBrowseImageFile);
+    setTabOrder(BitBtnBrowseImageFile, ComboBoxMidiOutPort);
+    setTabOrder(ComboBoxMidiOutPort, SpinEditMidiOutChannel);
+}
+
+void TFormMain::buildAboutPage()
+{
+    TabSheetAbout = named(new QWidget, "TabSheetAbout");
+    PageControl->addTab(TabSheetAbout, "About");
+    Memo1 = named(new QPlainTextEdit(TabSheetAbout), "Memo1");
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setPlainText(AboutLines().join(u'\n'));
+    fillingLayout(TabSheetAbout)->addWidget(Memo1);
+    BitBtnExit = named(new QPushButton("E&xit", TabSheetAbout), "BitBtnExit");
+    BitBtnExit->setGeometry(8, 352, 75, 25);
+    BitBtnExit->raise();
+    setTabOrder(Memo1, BitBtnExit);
+}
+
+void TFormMain::connectHandlers()
+{
+    connect(BitBtnBrowseImageFile, &QPushButton::clicked, this, [this] { BitBtnBrowseImageFileClick(); });
+    connect(BitBtnExit, &QPushButton::clicked, this, [this] { BitBtnExitClick(); });
+    // The user's choice of an entry (also of the one already shown) and every typed edit; entries
+    // the program selects raise neither.
+    connect(ComboBoxMidiOutPort, &QComboBox::activated, this, [this] { ComboBoxMidiOutPortChange(); });
+    connect(ComboBoxMidiOutPort->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBoxMidiOutPortChange(); });
+    connect(SpinEditMidiOutChannel, &TSpinEdit::Changed, this, [this] { SpinEditMidiOutChannelChange(); });
+}
