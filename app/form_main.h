@@ -87,6 +87,8 @@ public:
     uint32_t sampleColour(int32_t x, int32_t y) override;
 
 private:
+    friend class TFormMainSettingsHost;
+
     void FormCreate();
     void FormDestroy();
     void LoadSettings();

@@ -1,12 +1,48 @@
-// TFormMain's settings file steps: loading at the end of creation, saving at the start of destruction.
+// TFormMain's settings file steps: loading at the end of creation, saving at the start of destruction,
+// through the window's side of the settings host.
 #include "app/form_main.h"
+
+#include "app/program_paths.h"
+#include "app/window_settings.h"
+
+class TFormMainSettingsHost final : public SettingsHost {
+public:
+    explicit TFormMainSettingsHost(TFormMain& form) : form_(form) {}
+
+    WindowBounds outerBounds() const override
+    {
+        const QRect bounds = form_.OuterBounds();
+        return {bounds.left(), bounds.top(), bounds.width(), bounds.height()};
+    }
+    bool isWindowStateNormal() const override
+    {
+        return !(form_.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    }
+    void setOuterBounds(const WindowBounds& bounds) override
+    {
+        form_.SetOuterBounds(QRect(bounds.left, bounds.top, bounds.width, bounds.height));
+    }
+    WindowBounds minimumSize() const override { return {0, 0, 416, 454}; }
+    std::string imageFileName() const override { return form_.currentImageFileName().toStdString(); }
+    void SetImageFile(const std::string& name) override { form_.setImageFile(QString::fromStdString(name)); }
+    std::string midiOutPortName() const override { return form_.CurrentPortName().toStdString(); }
+    void SetMidiOutPort(const std::string& name) override { form_.SetMidiOutPort(QString::fromStdString(name)); }
+    int32_t GetMidiOutChannel() const override { return form_.GetMidiOutChannel(); }
+    void SetMidiOutChannel(int32_t value) override { form_.SetMidiOutChannel(value); }
+    void showError(const std::exception& error) override { form_.ShowHandlerError(error); }
+
+private:
+    TFormMain& form_;
+};
 
 void TFormMain::LoadSettings()
 {
-    // Nothing stored yet: the window keeps its design values.
+    TFormMainSettingsHost host(*this);
+    loadWindowSettings(host, SettingsFileName());
 }
 
 void TFormMain::SaveSettings()
 {
-    // Nothing stored yet.
+    const TFormMainSettingsHost host(*this);
+    saveWindowSettings(host, SettingsFileName());
 }

@@ -1,7 +1,13 @@
 // The test programs' shared QApplication and a bounded event-loop spin.
 #include "tests/support/qt_application.h"
 
+#include "tests/support/test_message_presenter.h"
+#include "app/program_paths.h"
+
 #include <QApplication>
+
+#include <cstdlib>
+#include <string>
 
 #include <chrono>
 #include <thread>
@@ -14,6 +20,30 @@ void ensureQtApplication()
     static char name[] = "pixono_tests";
     static char* argv[] = {name, nullptr};
     static QApplication application(argc, argv);
+    useTestProgramPaths();
+    static TestMessagePresenter presenter;
+    InstallMessagePresenter(&presenter);
+}
+
+// Each test program keeps its settings file in a fresh folder of its own, never beside the binary.
+void useTestProgramPaths()
+{
+    static const std::string folder = [] {
+        char pattern[] = "/tmp/pixono-test-XXXXXX";
+        const char* made = mkdtemp(pattern);
+        return std::string(made ? made : "/tmp");
+    }();
+    setProgramPaths(programPathsFor(folder + "/pixono"));
+}
+
+void TestMessagePresenter::showError(const QString& title, const QString& text)
+{
+    shown.push_back({title, text});
+}
+
+void TestMessagePresenter::showNotice(const QString& title, const QString& text)
+{
+    shown.push_back({title, text});
 }
 
 void processEventsOnce()

@@ -1,8 +1,14 @@
 // One Qt application object per test program, created on first need, so tests can run event loops.
 #pragma once
 
-// Creates the program's QApplication (offscreen unless QT_QPA_PLATFORM says otherwise) if none exists.
+// Creates the program's QApplication (offscreen unless QT_QPA_PLATFORM says otherwise) if none exists,
+// puts the settings file in a fresh folder and installs a presenter that records boxes instead of
+// opening them, so no test ever waits on a modal box.
 void ensureQtApplication();
+
+// Points the program paths at the test program's own fresh folder.
+void useTestProgramPaths();
+
 
 // A first base class for fixtures whose members need the application already at construction.
 struct WithQtApplication {
