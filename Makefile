@@ -32,12 +32,13 @@ test-sanitize: deps
 	cd $(SANITIZE_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 # The tests that cross threads (driver callbacks, the notify window, the fake driver's done reports),
-# built with ThreadSanitizer.
+# built with ThreadSanitizer. The built-in synthesizer's tests are left out: FluidSynth's OpenMP worker
+# threads are not instrumented, so the sanitizer reports races inside the library that are not ours.
 TSAN_TESTS ?= Relay|NotifyWindow|LongMessage|FakeMidiDriver|BackendDriver
 test-tsan: deps
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPIXONO_TSAN=ON
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target unit_tests
-	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" ctest --output-on-failure -j $(JOBS) -R '$(TSAN_TESTS)'
+	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" ctest --output-on-failure -j $(JOBS) -R '$(TSAN_TESTS)' -E 'BuiltinSynth'
 
 # The fuzz targets, built with clang's libFuzzer in a build of their own, each run for FUZZ_SECONDS.
 # New inputs go to a corpus in the build folder; the committed seeds stay as they are.
