@@ -21,8 +21,7 @@ void ensureQtApplication()
     static char* argv[] = {name, nullptr};
     static QApplication application(argc, argv);
     useTestProgramPaths();
-    static TestMessagePresenter presenter;
-    InstallMessagePresenter(&presenter);
+    InstallMessagePresenter(&testMessagePresenter());
 }
 
 // Each test program keeps its settings file in a fresh folder of its own, never beside the binary.
@@ -36,14 +35,20 @@ void useTestProgramPaths()
     setProgramPaths(programPathsFor(folder + "/pixono"));
 }
 
+TestMessagePresenter& testMessagePresenter()
+{
+    static TestMessagePresenter presenter;
+    return presenter;
+}
+
 void TestMessagePresenter::showError(const QString& title, const QString& text)
 {
-    shown.push_back({title, text});
+    shown.push_back({Kind::Error, title, text});
 }
 
 void TestMessagePresenter::showNotice(const QString& title, const QString& text)
 {
-    shown.push_back({title, text});
+    shown.push_back({Kind::Notice, title, text});
 }
 
 void processEventsOnce()

@@ -8,7 +8,9 @@
 #include <vector>
 
 struct TestMessagePresenter final : MessagePresenter {
+    enum class Kind { Error, Notice };
     struct Box {
+        Kind kind;
         QString title;
         QString text;
     };
@@ -16,3 +18,6 @@ struct TestMessagePresenter final : MessagePresenter {
     void showNotice(const QString& title, const QString& text) override;
     std::vector<Box> shown;
 };
+
+// The presenter installed for this test program.
+TestMessagePresenter& testMessagePresenter();

@@ -7,6 +7,7 @@
 #include "tests/support/allocation_counter.h"
 #include "tests/support/fake_midi_driver.h"
 #include "tests/support/qt_application.h"
+#include "tests/support/short_messages.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -15,7 +16,6 @@
 
 #include <functional>
 #include <optional>
-#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -46,18 +46,6 @@ public:
     uint64_t allocationsAtSample = 0;
 };
 
-struct Msg {
-    int status, data1, data2;
-    bool operator==(const Msg&) const = default;
-};
-inline std::ostream& operator<<(std::ostream& out, const Msg& m)
-{
-    return out << '(' << m.status << ',' << m.data1 << ',' << m.data2 << ')';
-}
-inline Msg noteOn(int note, int velocity, int channel = 0) { return {144 + channel, note, velocity}; }
-inline Msg noteOff(int note, int velocity, int channel = 0) { return {128 + channel, note, velocity}; }
-inline Msg control(int controller, int value, int channel = 0) { return {176 + channel, controller, value}; }
-
 constexpr TShiftState kNone{};
 constexpr TShiftState kLeft{true, false};
 constexpr TShiftState kRight{false, true};
@@ -78,13 +66,7 @@ protected:
     }
 
     // Short messages sent since set-up, decoded.
-    std::vector<Msg> sent() const
-    {
-        std::vector<Msg> result;
-        for (const SentMidiMessage& m : driver.messages())
-            result.push_back({int(m.shortWord & 0xFF), int(m.shortWord >> 8 & 0xFF), int(m.shortWord >> 16 & 0xFF)});
-        return result;
-    }
+    std::vector<Msg> sent() const { return shortMessagesOf(driver); }
     QString lastCaption() const { return host.captions.empty() ? QString() : host.captions.back(); }
     // A left press and release at one spot.
     void click(int32_t x, int32_t y)

@@ -1,0 +1,84 @@
+#include "tests/gui/main_window_fixture.h"
+
+#include "pad/clamp.h"
+#include "pad/image_pad.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWheelEvent>
+
+void MainWindowTest::openWindow()
+{
+    form = std::make_unique<TFormMain>();
+    form->show();
+    ASSERT_TRUE(processEventsUntil([&] { return form->TabSheetPad->isVisible() && form->ImagePad->width() > 0; }));
+}
+
+void MainWindowTest::choosePort(const QString& name)
+{
+    QComboBox& list = *form->ComboBoxMidiOutPort;
+    const int index = list.findText(name);
+    ASSERT_NE(index, -1) << name.toStdString() << " is not listed";
+    list.setCurrentIndex(index);
+    emit list.activated(index);
+}
+
+void MainWindowTest::openWindowPlayingOn(const QString& name)
+{
+    openWindow();
+    choosePort(name);
+    ASSERT_NE(form->MidiOutput->DeviceHandle(), nullptr);
+    driver.clearRecords();
+}
+
+// Gestures go to the window as the window system delivers them, so Qt's own routing decides which
+// widget receives them (and keeps them with the page that a button was pressed on).
+QPoint MainWindowTest::inWindow(QPoint onPad) const
+{
+    return form->TabSheetPad->mapTo(form.get(), onPad);
+}
+
+void MainWindowTest::press(Qt::MouseButton button, QPoint at)
+{
+    held |= button;
+    QTest::mousePress(form->windowHandle(), button, Qt::NoModifier, inWindow(at));
+}
+
+void MainWindowTest::release(Qt::MouseButton button, QPoint at)
+{
+    held &= ~Qt::MouseButtons(button);
+    QTest::mouseRelease(form->windowHandle(), button, Qt::NoModifier, inWindow(at));
+}
+
+void MainWindowTest::move(QPoint to)
+{
+    QTest::mouseMove(form->windowHandle(), inWindow(to));
+}
+
+void MainWindowTest::releaseHeldButtons()
+{
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        if (held.testFlag(button)) release(button, QPoint(0, 0));
+    }
+}
+
+void MainWindowTest::wheel(int delta, QWidget* over)
+{
+    QWidget& widget = over ? *over : *form->TabSheetPad;
+    const QPointF at(5, 5);
+    QWheelEvent event(at, widget.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&widget, &event);
+}
+
+Msg MainWindowTest::noteOnAt(QPoint at, int channel) const
+{
+    return noteOn(ClampMidiData(at.x() * 127 / form->outerWidth()),
+                  ClampMidiData(127 - at.y() * 127 / form->outerHeight()), channel);
+}
+
+Msg MainWindowTest::noteOffAt(QPoint at, int channel) const
+{
+    const Msg on = noteOnAt(at, channel);
+    return noteOff(on.data1, on.data2, channel);
+}

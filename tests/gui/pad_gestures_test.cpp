@@ -1,0 +1,152 @@
+// The pad played through the real window: gestures routed by Qt from the window to the Pad page and
+// on to the pad controller, the wheel anywhere over the window, and the caption as the window title.
+#include "tests/gui/main_window_fixture.h"
+
+#include "app/spin_edit.h"
+#include "pad/builtin_picture.h"
+#include "pad/image_pad.h"
+#include "pad/pad_image.h"
+#include "tests/support/picture_files.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+using PadGestures = MainWindowTest;
+
+const QPoint P1(100, 100), P2(200, 300), P3(300, 50);
+
+TEST_F(PadGestures, PressAndReleaseAtOneSpotPlaysAndEndsTheNote)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    press(Qt::LeftButton, P1);
+    release(Qt::LeftButton, P1);
+    EXPECT_THAT(sent(), ElementsAre(noteOnAt(P1), noteOffAt(P1)));
+}
+
+TEST_F(PadGestures, DragReleaseAndPressElsewhereEndEveryNote)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    press(Qt::LeftButton, P1);
+    move(P2);
+    release(Qt::LeftButton, P2);
+    press(Qt::LeftButton, P3);
+    EXPECT_THAT(sent(), ElementsAre(noteOnAt(P1), noteOffAt(P1), noteOnAt(P2), noteOffAt(P2), noteOnAt(P3)));
+}
+
+// The page keeps the pointer from a left press to the left release: beyond the pad the notes go on,
+// up to the clamped extremes, and the release out there still ends the note.
+TEST_F(PadGestures, LeftDragBeyondThePadKeepsPlayingUntilTheRelease)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    const QPoint beyond(form->ImagePad->width() + 200, -300);
+    press(Qt::LeftButton, P1);
+    move(beyond);
+    release(Qt::LeftButton, beyond);
+    EXPECT_THAT(sent(), ElementsAre(noteOnAt(P1), noteOffAt(P1), noteOn(127, 127), noteOff(127, 127)));
+    EXPECT_EQ(form->Pad().state().x, beyond.x());
+}
+
+// Only the left button holds the pointer for the pad: moves beyond the page with the right button
+// alone are not the pad's, but the right release is seen wherever it happens, so no controller
+// follows the pointer once the button is up.
+TEST_F(PadGestures, RightButtonSweepsTheColoursWhileHeldOverThePad)
+{
+    driver.addDevice("Synth");
+    PictureFolder pictures;
+    QImage picture(2, 1, QImage::Format_RGB32);
+    picture.setPixel(0, 0, qRgb(255, 0, 0));
+    picture.setPixel(1, 0, qRgb(255, 255, 0));
+    openWindowPlayingOn("Synth");
+    form->PadImage->SetImageFile(pictures.write("two.bmp", bmpBytes(picture)));
+    const QPoint red(10, 10), yellow(form->ImagePad->width() / 2, 10), overTheTabs(10, -40);
+
+    press(Qt::RightButton, red);
+    EXPECT_THAT(form->windowTitle().toStdString(), ::testing::EndsWith("(R255,G0,B0)"));
+    move(yellow);
+    move(overTheTabs);
+    release(Qt::RightButton, overTheTabs);
+    move(red);
+    EXPECT_THAT(sent(), ElementsAre(control(2, 127), control(3, 127)));
+    EXPECT_FALSE(form->Pad().state().rightHeld);
+}
+
+TEST_F(PadGestures, RightPressOnTheBuiltInPictureSendsItsHalvedComponents)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    const QImage builtin = BuiltinPicture();
+    // The top-left corner is a fractal band: red to orange, blue at its lowest level.
+    const QRgb corner = builtin.pixel(0, 0);
+    press(Qt::RightButton, QPoint(0, 0));
+    EXPECT_THAT(sent(), ElementsAre(control(2, qRed(corner) / 2), control(3, qGreen(corner) / 2), control(4, 30)));
+    EXPECT_EQ(qBlue(corner), 60);
+    // The black interior: every component changes back to 0.
+    driver.clearRecords();
+    move(QPoint(form->ImagePad->width() / 2, form->ImagePad->height() / 2));
+    EXPECT_THAT(sent(), ElementsAre(control(2, 0), control(3, 0), control(4, 0)));
+}
+
+TEST_F(PadGestures, WheelAnywhereOverTheWindowDrivesTheModulationWheel)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    for (int notch = 0; notch < 10; ++notch) wheel(120);
+    std::vector<Msg> expected;
+    for (int value = 65; value <= 74; ++value) expected.push_back(control(1, value));
+    EXPECT_EQ(sent(), expected);
+    EXPECT_EQ(form->windowTitle(), "=== Pixono ===  (W74) (X0,Y127) (R0,G0,B0)");
+
+    form->PageControl->setCurrentWidget(form->TabSheetSettings);
+    driver.clearRecords();
+    wheel(-120, form->ComboBoxMidiOutPort);
+    EXPECT_THAT(sent(), ElementsAre(control(1, 73)));
+    EXPECT_EQ(form->ComboBoxMidiOutPort->currentText(), "Synth");
+}
+
+TEST_F(PadGestures, ChannelChosenOnTheSettingsPageIsInEveryStatus)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    form->SpinEditMidiOutChannel->editor()->setText("16");
+    press(Qt::LeftButton, P1);
+    release(Qt::LeftButton, P1);
+    wheel(120);
+    EXPECT_THAT(sent(), ElementsAre(noteOnAt(P1, 15), noteOffAt(P1, 15), control(1, 65, 15)));
+    EXPECT_EQ(sent().front().status, 159);
+}
+
+TEST_F(PadGestures, WithThePortClosedTheCaptionFollowsButNothingIsSent)
+{
+    driver.addDevice("Synth");
+    openWindow();  // the first entry shows, but no port has been chosen
+    EXPECT_EQ(form->windowTitle(), "=== Pixono ===  (W64) (X0,Y127) (R0,G0,B0)");
+    press(Qt::LeftButton, QPoint(form->ImagePad->width() / 2, 0));
+    move(QPoint(form->ImagePad->width(), form->ImagePad->height()));
+    wheel(120);
+    EXPECT_EQ(form->windowTitle(), "=== Pixono ===  (W65) (X127,Y0) (R0,G0,B0)");
+    EXPECT_EQ(driver.callCount(MidiCall::Open), 0u);
+    EXPECT_THAT(sent(), IsEmpty());
+}
+
+TEST_F(PadGestures, WithNoDeviceAtAllThePadPlaysSilently)
+{
+    openWindow();
+    EXPECT_EQ(form->ComboBoxMidiOutPort->count(), 0);
+    EXPECT_EQ(form->ComboBoxMidiOutPort->currentText(), "");
+    press(Qt::LeftButton, P1);
+    move(P2);
+    release(Qt::LeftButton, P2);
+    wheel(120);
+    EXPECT_THAT(driver.messages(), IsEmpty());
+    EXPECT_THAT(boxes(), IsEmpty());
+}
+
+} // namespace

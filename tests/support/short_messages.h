@@ -1,0 +1,31 @@
+// Short messages as the tests name them: (status, data 1, data 2), decoded from what a fake driver
+// recorded, with makers for the pad's note and controller messages.
+#pragma once
+
+#include "tests/support/fake_midi_driver.h"
+
+#include <ostream>
+#include <vector>
+
+struct Msg {
+    int status, data1, data2;
+    bool operator==(const Msg&) const = default;
+};
+inline std::ostream& operator<<(std::ostream& out, const Msg& m)
+{
+    return out << '(' << m.status << ',' << m.data1 << ',' << m.data2 << ')';
+}
+inline Msg noteOn(int note, int velocity, int channel = 0) { return {144 + channel, note, velocity}; }
+inline Msg noteOff(int note, int velocity, int channel = 0) { return {128 + channel, note, velocity}; }
+inline Msg control(int controller, int value, int channel = 0) { return {176 + channel, controller, value}; }
+
+// The short messages the driver has recorded, in order.
+inline std::vector<Msg> shortMessagesOf(const FakeMidiDriver& driver)
+{
+    std::vector<Msg> result;
+    for (const SentMidiMessage& m : driver.messages()) {
+        if (!m.isLong())
+            result.push_back({int(m.shortWord & 0xFF), int(m.shortWord >> 8 & 0xFF), int(m.shortWord >> 16 & 0xFF)});
+    }
+    return result;
+}

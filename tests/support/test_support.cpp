@@ -1,1 +1,0 @@
-#include "tests/support/test_support.h"

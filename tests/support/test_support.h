@@ -1,2 +1,0 @@
-// Shared helpers for the test programs.
-#pragma once
