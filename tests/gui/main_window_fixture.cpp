@@ -11,6 +11,8 @@ void MainWindowTest::openWindow()
 {
     form = std::make_unique<TFormMain>();
     form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     ASSERT_TRUE(processEventsUntil([&] { return form->TabSheetPad->isVisible() && form->ImagePad->width() > 0; }));
 }
 
@@ -53,6 +55,11 @@ void MainWindowTest::release(Qt::MouseButton button, QPoint at)
 void MainWindowTest::move(QPoint to)
 {
     QTest::mouseMove(form->windowHandle(), inWindow(to));
+}
+
+void MainWindowTest::typeKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(form->windowHandle(), key, modifiers);
 }
 
 void MainWindowTest::releaseHeldButtons()

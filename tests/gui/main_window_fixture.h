@@ -6,6 +6,7 @@
 #include "app/program_paths.h"
 #include "tests/support/fake_midi_driver.h"
 #include "tests/support/qt_application.h"
+#include "tests/support/qt_printers.h"
 #include "tests/support/short_messages.h"
 #include "tests/support/test_message_presenter.h"
 
@@ -48,6 +49,9 @@ protected:
     void wheel(int delta, QWidget* over = nullptr);
     // Qt's test events remember the buttons pressed; a test ends with every button up again.
     void releaseHeldButtons();
+
+    // A key typed into the window, delivered by Qt to the control with the focus.
+    void typeKey(Qt::Key key, Qt::KeyboardModifiers modifiers);
 
     std::vector<Msg> sent() const { return shortMessagesOf(driver); }
     // The note and velocity a pad point gives in the window's current outer size.

@@ -1,0 +1,299 @@
+// The Settings page of the real window: the port list and the port it opens, the channel's spin edit,
+// the picture dialog, and the About page's text.
+#include "tests/gui/main_window_fixture.h"
+
+#include "app/about_text.h"
+#include "app/picture_dialog.h"
+#include "app/spin_edit.h"
+#include "pad/pad_image.h"
+#include "tests/support/picture_files.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <optional>
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+using PortList = MainWindowTest;
+
+std::vector<uint32_t> openedDevices(const FakeMidiDriver& driver)
+{
+    std::vector<uint32_t> devices;
+    for (const MidiCallRecord& call : driver.calls()) {
+        if (call.call == MidiCall::Open && call.result == MMSYSERR_NOERROR) devices.push_back(call.deviceId);
+    }
+    return devices;
+}
+
+TEST_F(PortList, ListsTheDevicesAndOpensOnlyWhatTheUserChooses)
+{
+    driver.addDevice("Synth A");
+    driver.addDevice("Synth B");
+    openWindow();
+    QComboBox& list = *form->ComboBoxMidiOutPort;
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list.itemText(1), "Synth B");
+    EXPECT_EQ(list.currentText(), "Synth A");
+    EXPECT_EQ(driver.callCount(MidiCall::Open), 0u);
+
+    choosePort("Synth B");
+    choosePort("Synth A");
+    EXPECT_THAT(openedDevices(driver), ElementsAre(1u, 0u));
+    EXPECT_EQ(driver.openDeviceCount(), 1u);
+    EXPECT_EQ(form->CurrentPortName(), "Synth A");
+}
+
+TEST_F(PortList, ChoosingTheEntryAlreadyShownOpensIt)
+{
+    driver.addDevice("Synth A");
+    openWindow();
+    choosePort("Synth A");
+    EXPECT_THAT(openedDevices(driver), ElementsAre(0u));
+}
+
+TEST_F(PortList, DeviceWhoseDescriptionIsRefusedIsNotListed)
+{
+    driver.addDevice("Broken");
+    driver.addDevice("Synth B");
+    driver.fail(MidiCall::GetDevCaps, MMSYSERR_ERROR, 0u);
+    openWindow();
+    ASSERT_EQ(form->ComboBoxMidiOutPort->count(), 1);
+    choosePort("Synth B");
+    EXPECT_THAT(openedDevices(driver), ElementsAre(1u));
+}
+
+TEST_F(PortList, NameWithoutTerminatingZeroIsListedWithAll32Bytes)
+{
+    driver.addDevice(std::string(32, 'N'));
+    openWindow();
+    EXPECT_EQ(form->ComboBoxMidiOutPort->itemText(0), QString(32, u'N'));
+}
+
+TEST_F(PortList, TypedTextIsNeverTakenAsAPortName)
+{
+    driver.addDevice("Synth A");
+    driver.addDevice("Synth B");
+    openWindow();
+    form->ComboBoxMidiOutPort->setCurrentIndex(-1);
+    QTest::keyClicks(form->ComboBoxMidiOutPort->lineEdit(), "Synth B");
+    EXPECT_EQ(form->CurrentPortName(), "");
+    EXPECT_EQ(driver.callCount(MidiCall::Open), 0u);
+}
+
+TEST_F(PortList, PortChangeEndsTheSoundingNoteOnTheOldPortFirst)
+{
+    driver.addDevice("Synth A");
+    driver.addDevice("Synth B");
+    openWindowPlayingOn("Synth A");
+    const HMIDIOUT first = form->MidiOutput->DeviceHandle();
+    press(Qt::LeftButton, QPoint(100, 100));
+    choosePort("Synth B");
+    const std::vector<SentMidiMessage> messages = driver.messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].handle, first);
+    EXPECT_EQ(sent()[1], noteOffAt(QPoint(100, 100)));
+    EXPECT_EQ(driver.lastCall(MidiCall::Close).handle, first);
+}
+
+TEST_F(PortList, RefusedOpenLeavesThePortClosedWithoutABox)
+{
+    driver.addDevice("Synth A");
+    driver.fail(MidiCall::Open, MMSYSERR_ALLOCATED);
+    openWindow();
+    choosePort("Synth A");
+    EXPECT_EQ(form->MidiOutput->DeviceHandle(), nullptr);
+    EXPECT_EQ(form->CurrentPortName(), "Synth A");
+    EXPECT_THAT(boxes(), IsEmpty());
+}
+
+class ChannelSpinEdit : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        openWindow();
+        form->PageControl->setCurrentWidget(form->TabSheetSettings);
+        spin = form->SpinEditMidiOutChannel;
+        text = spin->editor();
+    }
+    void type(const QString& replacement)
+    {
+        text->selectAll();
+        QTest::keyClicks(text, replacement);
+    }
+    TSpinEdit* spin = nullptr;
+    QLineEdit* text = nullptr;
+};
+
+TEST_F(ChannelSpinEdit, TypedNumbersOutsideTheRangeTurnIntoTheNearestChannelAtOnce)
+{
+    type("5");
+    ASSERT_EQ(form->GetMidiOutChannel(), 5);
+    type("0");
+    EXPECT_EQ(form->GetMidiOutChannel(), 1);
+    EXPECT_EQ(text->text(), "1");
+    type("20");
+    EXPECT_EQ(form->GetMidiOutChannel(), 16);
+    EXPECT_EQ(text->text(), "16");
+    text->selectAll();
+    text->insert("$0A");  // pasted: a typed "$" is refused
+    EXPECT_EQ(form->GetMidiOutChannel(), 10);
+}
+
+TEST_F(ChannelSpinEdit, OutOfRangeTextStaysUntilTheFocusLeaves)
+{
+    text->setFocus();
+    type("0");  // channel 1 already: nothing changes, so nothing rewrites the text yet
+    EXPECT_EQ(text->text(), "0");
+    EXPECT_EQ(form->GetMidiOutChannel(), 1);
+    form->ComboBoxMidiOutPort->setFocus();
+    EXPECT_EQ(text->text(), "1");
+}
+
+TEST_F(ChannelSpinEdit, UnreadableTextReadsAsChannelOne)
+{
+    type("7");
+    text->clear();
+    EXPECT_EQ(form->GetMidiOutChannel(), 1);
+    type("7");
+    text->selectAll();
+    text->insert("-2147483648");  // pasted
+    EXPECT_EQ(form->GetMidiOutChannel(), 1);
+}
+
+TEST_F(ChannelSpinEdit, ButtonsAndArrowKeysStopAtTheEnds)
+{
+    type("15");
+    QTest::mouseClick(spin->upButton(), Qt::LeftButton);
+    QTest::keyClick(text, Qt::Key_Up);
+    EXPECT_EQ(text->text(), "16");
+    type("2");
+    QTest::keyClick(text, Qt::Key_Down);
+    QTest::mouseClick(spin->downButton(), Qt::LeftButton);
+    QTest::keyClick(text, Qt::Key_Down);
+    EXPECT_EQ(text->text(), "1");
+    EXPECT_EQ(form->GetMidiOutChannel(), 1);
+}
+
+TEST_F(ChannelSpinEdit, LettersAndEnterAreRefused)
+{
+    type("3");
+    QTest::keyClicks(text, "a");
+    QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_EQ(text->text(), "3");
+    EXPECT_EQ(form->GetMidiOutChannel(), 3);
+}
+
+// A scripted chooser in place of the modal file dialog.
+class ScriptedPictureDialog final : public PictureDialog {
+public:
+    std::optional<QString> Execute(const QString& initialFolder, const QString& startFile) override
+    {
+        folders.push_back(initialFolder);
+        startFiles.push_back(startFile);
+        return answer;
+    }
+    std::optional<QString> answer;
+    std::vector<QString> folders;
+    std::vector<QString> startFiles;
+};
+
+class PictureChoice : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        openWindow();
+        form->SetPictureDialog(&dialog);
+    }
+    void TearDown() override { form->SetPictureDialog(nullptr); }
+
+    ScriptedPictureDialog dialog;
+    PictureFolder pictures;
+};
+
+TEST_F(PictureChoice, OnlyBitmapsAreTaken)
+{
+    dialog.answer = pictures.write("photo.png", bmpBytes(QImage(4, 4, QImage::Format_RGB32)));
+    form->BitBtnBrowseImageFile->click();
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].kind, TestMessagePresenter::Kind::Notice);
+    EXPECT_EQ(boxes()[0].title, "=== Pixono ===");
+    EXPECT_EQ(boxes()[0].text, "Only bitmaps can be used.");
+    EXPECT_EQ(form->EditImageFile->text(), "");
+
+    const QString bitmap = pictures.write("PAD.BMP", bmpBytes(indexedImage(8, 8, 4)));
+    dialog.answer = bitmap;
+    form->BitBtnBrowseImageFile->click();
+    EXPECT_EQ(form->EditImageFile->text(), bitmap);
+    EXPECT_EQ(form->PadImage->Picture().width(), 8);
+}
+
+TEST_F(PictureChoice, DialogStartsBesideTheProgramThenInTheFolderOfTheCurrentPicture)
+{
+    const QString bitmap = pictures.write("pad.bmp", bmpBytes(indexedImage(8, 8, 4)));
+    dialog.answer = bitmap;
+    form->BitBtnBrowseImageFile->click();
+    dialog.answer.reset();  // cancelled
+    form->BitBtnBrowseImageFile->click();
+    EXPECT_THAT(dialog.folders, ElementsAre(QString::fromStdString(ExePath()), QFileInfo(bitmap).path() + "/"));
+    EXPECT_THAT(dialog.startFiles, ElementsAre(QString(), bitmap));
+    EXPECT_EQ(form->EditImageFile->text(), bitmap);
+}
+
+TEST_F(PictureChoice, BrokenBitmapIsShownAsAnErrorAndChangesNothing)
+{
+    dialog.answer = pictures.write("broken.bmp", "BM not really");
+    form->BitBtnBrowseImageFile->click();
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].kind, TestMessagePresenter::Kind::Error);
+    EXPECT_EQ(boxes()[0].text, "Bitmap image is not valid.");
+    EXPECT_EQ(form->EditImageFile->text(), "");
+}
+
+// Alt+I and Alt+X work from every page, whatever has the focus; Ctrl+I alone does nothing.
+TEST_F(PictureChoice, AltShortcutsWorkOnEveryPage)
+{
+    for (QWidget* page : {form->TabSheetPad, form->TabSheetSettings, form->TabSheetAbout}) {
+        form->PageControl->setCurrentWidget(page);
+        if (page == form->TabSheetSettings) form->SpinEditMidiOutChannel->setFocus();
+        typeKey(Qt::Key_I, Qt::AltModifier);
+        typeKey(Qt::Key_I, Qt::AltModifier | Qt::ControlModifier);
+        typeKey(Qt::Key_I, Qt::ControlModifier);
+    }
+    EXPECT_EQ(dialog.folders.size(), 6u);
+
+    for (QWidget* page : {form->TabSheetPad, form->TabSheetSettings, form->TabSheetAbout}) {
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        form->PageControl->setCurrentWidget(page);
+        typeKey(Qt::Key_X, Qt::AltModifier);
+        // On the About page Alt+X is the Exit button's own key, which clicks it a moment later.
+        EXPECT_TRUE(processEventsUntil([&] { return !form->isVisible(); }, 500)) << page->objectName().toStdString();
+    }
+}
+
+TEST(AboutPage, HoldsTheManualAndAnExitButton)
+{
+    ensureQtApplication();
+    TFormMain form;
+    const QStringList lines = form.Memo1->toPlainText().split(u'\n');
+    ASSERT_EQ(lines.size(), 25);
+    EXPECT_EQ(lines[0], "Pixono (1.0.3.0)");
+    EXPECT_TRUE(lines[22].endsWith("windows, "));
+    EXPECT_EQ(lines[24], " ");
+    EXPECT_EQ(lines, AboutLines());
+    EXPECT_TRUE(form.Memo1->isReadOnly());
+    form.show();
+    form.BitBtnExit->click();
+    EXPECT_FALSE(form.isVisible());
+}
+
+} // namespace
