@@ -1,40 +1,32 @@
-// The pad's event path with the fake driver: a left-drag move (caption, note off, note on, colour
-// sample), a move with the right button held over changing colours, and a wheel notch.
-#include "midi/midi_output.h"
-#include "pad/pad_controller.h"
+// The pad's event path through the main window's handlers, with the fake driver: a left-drag move
+// (note off, note on, caption as the window title, colour sample of the built-in picture), a move with
+// the right button held over the picture's changing colours, and a wheel notch.
+#include "app/form_main.h"
+#include "app/program_paths.h"
 #include "tests/support/fake_midi_driver.h"
 #include "tests/support/qt_application.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QObject>
-
-#include <optional>
+#include <cstdio>
+#include <memory>
 
 namespace {
 
-// Stands in for the window: keeps the caption as a title would and reads a striped picture.
-class BenchPadHost : public PadHost {
-public:
-    int32_t outerWidth() const override { return 416; }
-    int32_t outerHeight() const override { return 454; }
-    int32_t padWidth() const override { return 400; }
-    int32_t padHeight() const override { return 399; }
-    void setCaption(const QString& caption) override { title = caption; }
-    uint32_t sampleColour(int32_t x, int32_t y) override { return uint32_t(x * 5) | uint32_t(y * 3) << 8 | 60u << 16; }
-
-    QString title;
-};
-
-struct PadRig {
-    PadRig()
+struct WindowRig {
+    WindowRig()
     {
         ensureQtApplication();
+        std::remove(SettingsFileName().c_str());
         driver.addDevice("Synth");
-        port = new TMidiOutput(&owner);
-        port->Open();
-        pad.emplace(host, *port);
-        pad->SetWheel(7680);
+        form = std::make_unique<TFormMain>();
+        form->show();
+        form->SetMidiOutPort("Synth");
+    }
+    ~WindowRig()
+    {
+        form.reset();
+        std::remove(SettingsFileName().c_str());
     }
     // The fake keeps every message; clear it before its reserve is used up, outside the timing.
     void recycle(benchmark::State& state, int64_t iteration)
@@ -47,43 +39,44 @@ struct PadRig {
 
     FakeMidiDriver driver;
     ScopedMidiServices installed{driver};
-    QObject owner;
-    BenchPadHost host;
-    TMidiOutput* port = nullptr;
-    std::optional<TPadController> pad;
+    std::unique_ptr<TFormMain> form;
 };
+
+constexpr TShiftState kLeft{true, false};
+constexpr TShiftState kRight{false, true};
 
 void LeftDragMove(benchmark::State& state)
 {
-    PadRig rig;
-    rig.pad->ImagePadMouseDown({true, false}, 0, 0);
+    WindowRig rig;
+    rig.form->ImagePadMouseDown(kLeft, 0, 0);
     int64_t i = 0;
     for (auto _ : state) {
         rig.recycle(state, ++i);
-        rig.pad->ImagePadMouseMove(int32_t(i % 400), int32_t(i % 399));
+        rig.form->ImagePadMouseMove(int32_t(i % 400), int32_t(i % 399));
     }
 }
 BENCHMARK(LeftDragMove)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void RightHeldMove(benchmark::State& state)
 {
-    PadRig rig;
-    rig.pad->ImagePadMouseDown({false, true}, 0, 0);
+    WindowRig rig;
+    rig.form->ImagePadMouseDown(kRight, 0, 0);
     int64_t i = 0;
     for (auto _ : state) {
         rig.recycle(state, ++i);
-        rig.pad->ImagePadMouseMove(int32_t(i % 51), int32_t(i % 85));
+        // Across the fractal's bands, so that the colour changes on most moves.
+        rig.form->ImagePadMouseMove(int32_t(i % 400), int32_t(i * 7 % 399));
     }
 }
 BENCHMARK(RightHeldMove)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void WheelNotch(benchmark::State& state)
 {
-    PadRig rig;
+    WindowRig rig;
     int64_t i = 0;
     for (auto _ : state) {
         rig.recycle(state, ++i);
-        rig.pad->FormMouseWheel(i % 2 ? 120 : -120);
+        rig.form->FormMouseWheel(i % 2 ? 120 : -120);
     }
 }
 BENCHMARK(WheelNotch)->Repetitions(5)->ReportAggregatesOnly(true);
