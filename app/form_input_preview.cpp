@@ -1,4 +1,4 @@
-// Key presses go to FormKeyDown and on to their control; wheel events go to FormMouseWheel and stop.
+// Key presses go to FormKeyDown and on to their control (Alt characters type nothing); wheel events go to FormMouseWheel and stop.
 #include "app/form_input_preview.h"
 
 #include "app/form_main.h"
@@ -22,14 +22,21 @@ bool TFormInputPreview::isFirstKeyReceiver(QObject* watched) const
     return watched == (focus ? focus : static_cast<QWidget*>(&form_));
 }
 
+// Alt with a character is a command key, never typing: Qt's text fields would insert the character,
+// so Alt+X would leave an "x" in the channel and Alt+I an "i" in the port name. Menus and buttons
+// have taken their Alt keys as shortcuts before the key press is delivered.
+bool TFormInputPreview::isAltCharacter(const QKeyEvent& key)
+{
+    return key.modifiers().testFlag(Qt::AltModifier) && !key.text().isEmpty() && key.text().front().isPrint();
+}
+
 bool TFormInputPreview::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
-        if (isFirstKeyReceiver(watched)) {
-            const auto& key = static_cast<const QKeyEvent&>(*event);
-            form_.FormKeyDown(key.key(), key.modifiers());
-        }
-        return false;
+        if (!isFirstKeyReceiver(watched)) return false;
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        form_.FormKeyDown(key.key(), key.modifiers());
+        return isAltCharacter(key);
     }
     if (event->type() == QEvent::Wheel && isInForm(watched)) {
         const int delta = static_cast<const QWheelEvent&>(*event).angleDelta().y();

@@ -1,10 +1,11 @@
 // TFormInputPreview: the main window's key preview and wheel handler. As an application-wide event
-// filter it sees every key press meant for the window before the focused control does, without
-// consuming it, and takes every wheel event over the window for the pad.
+// filter it sees every key press meant for the window before the focused control does, passes it on
+// (except that an Alt character types nothing), and takes every wheel event over the window for the pad.
 #pragma once
 
 #include <QObject>
 
+class QKeyEvent;
 class TFormMain;
 
 class TFormInputPreview : public QObject {
@@ -16,6 +17,7 @@ protected:
 
 private:
     bool isFirstKeyReceiver(QObject* watched) const;
+    static bool isAltCharacter(const QKeyEvent& key);
     bool isInForm(QObject* watched) const;
 
     TFormMain& form_;

@@ -280,6 +280,25 @@ TEST_F(PictureChoice, AltShortcutsWorkOnEveryPage)
     }
 }
 
+// The shortcuts are commands: the text field that has the focus types nothing for them.
+TEST_F(PictureChoice, AltShortcutsTypeNothingIntoTheFocusedField)
+{
+    form->PageControl->setCurrentWidget(form->TabSheetSettings);
+    form->SpinEditMidiOutChannel->setFocus();
+    form->SpinEditMidiOutChannel->SetValue(5);
+    typeKey(Qt::Key_I, Qt::AltModifier);
+    EXPECT_EQ(dialog.folders.size(), 1u);
+    EXPECT_EQ(form->SpinEditMidiOutChannel->editor()->text(), "5");
+    EXPECT_EQ(form->GetMidiOutChannel(), 5);
+
+    form->ComboBoxMidiOutPort->setFocus();
+    typeKey(Qt::Key_I, Qt::AltModifier);
+    EXPECT_EQ(form->ComboBoxMidiOutPort->currentText(), "");
+
+    typeKey(Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(form->GetMidiOutChannel(), 5);
+}
+
 TEST(AboutPage, HoldsTheManualAndAnExitButton)
 {
     ensureQtApplication();
