@@ -21,8 +21,7 @@ void ensureQtApplication()
     static char* argv[] = {name, nullptr};
     static QApplication application(argc, argv);
     useTestProgramPaths();
-    static TestMessagePresenter presenter;
-    InstallMessagePresenter(&presenter);
+    InstallMessagePresenter(&testMessagePresenter());
 }
 
 // Each test program keeps its settings file in a fresh folder of its own, never beside the binary.
@@ -34,6 +33,12 @@ void useTestProgramPaths()
         return std::string(made ? made : "/tmp");
     }();
     setProgramPaths(programPathsFor(folder + "/pixono"));
+}
+
+TestMessagePresenter& testMessagePresenter()
+{
+    static TestMessagePresenter presenter;
+    return presenter;
 }
 
 void TestMessagePresenter::showError(const QString& title, const QString& text)

@@ -16,3 +16,6 @@ struct TestMessagePresenter final : MessagePresenter {
     void showNotice(const QString& title, const QString& text) override;
     std::vector<Box> shown;
 };
+
+// The presenter installed for this test program.
+TestMessagePresenter& testMessagePresenter();
