@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -103,6 +104,25 @@ TEST_F(SettingsRoundTrip, StoredChannelOutOfRangeIsClampedPlayedAndWrittenBackCl
             EXPECT_EQ(driver.messages()[0].shortWord & 0xFFu, 0x90u + static_cast<uint32_t>(c.channel - 1));
         });
         EXPECT_EQ(written, settingsText("Synth A", std::to_string(c.channel)));
+    }
+}
+
+TEST_F(SettingsRoundTrip, ShownWindowKeepsTheStoredBoundsOnceItsFrameIsKnown)
+{
+    struct Case {
+        const char* storedSize;
+        const char* writtenSize;  // the minimum size applies to the outer bounds
+    };
+    for (const Case& c : {Case{"Width=500\nHeight=520\n", "Width=500\nHeight=520\n"},
+                          Case{"Width=100\nHeight=100\n", "Width=416\nHeight=454\n"}}) {
+        SCOPED_TRACE(c.storedSize);
+        const std::string written = runWith(settingsText("", "1", "Left=30\nTop=40\n" + std::string(c.storedSize)),
+                                            [](TFormMain& form) {
+            form.show();
+            processEventsUntil([&] { return form.windowHandle() && form.windowHandle()->isExposed(); });
+            ASSERT_NE(form.frameGeometry().size(), form.size()) << "this platform draws no frame";
+        });
+        EXPECT_EQ(written, settingsText("", "1", "Left=30\nTop=40\n" + std::string(c.writtenSize)));
     }
 }
 
