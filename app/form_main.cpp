@@ -99,6 +99,27 @@ void TFormMain::SetOuterBounds(const QRect& bounds)
     setMinimumSize(kMinimumSize - frame);
     move(bounds.topLeft());
     resize(bounds.size() - frame);
+    // A window not yet shown has no frame yet; its bounds are fitted again once the frame is known.
+    unfittedBounds_ = isVisible() ? std::nullopt : std::optional(bounds);
+    fittedFrame_ = frame;
+}
+
+// Fits the outer bounds set before the first show to the frame, as soon as the platform reports it
+// and the window is in its normal state; otherwise every start would grow the window by its frame.
+bool TFormMain::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    const QEvent::Type type = event->type();
+    const bool placed = type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize;
+    if (placed && unfittedBounds_ && isVisible() && IsWindowStateNormal() &&
+        frameGeometry().size() - size() != fittedFrame_)
+        SetOuterBounds(*unfittedBounds_);
+    return handled;
+}
+
+bool TFormMain::IsWindowStateNormal() const
+{
+    return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
 int32_t TFormMain::outerWidth() const

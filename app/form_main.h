@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <optional>
 
 class PictureDialog;
 class QComboBox;
@@ -73,6 +74,7 @@ public:
     // The window's bounds including its frame, as the settings file stores them.
     QRect OuterBounds() const;
     void SetOuterBounds(const QRect& bounds);
+    bool IsWindowStateNormal() const;  // neither minimised, maximised nor full screen
 
     const TPadController& Pad() const { return pad_; }
     // Puts another picture dialog in place of Qt's (not owned); nullptr returns to Qt's.
@@ -85,6 +87,9 @@ public:
     int32_t padHeight() const override;
     void setCaption(const QString& caption) override;
     uint32_t sampleColour(int32_t x, int32_t y) override;
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     friend class TFormMainSettingsHost;
@@ -113,6 +118,9 @@ private:
     QString currentPortName_;
     QString lastPictureFile_;
     bool leftCaptured_ = false;  // a left press on the pad has not yet been released
+    // Outer bounds set before the window's frame was known, with the frame they were fitted to.
+    std::optional<QRect> unfittedBounds_;
+    QSize fittedFrame_;
 };
 
 // Runs one handler body; an error that ends it is shown, and nothing crosses back into Qt.

@@ -14,10 +14,7 @@ public:
         const QRect bounds = form_.OuterBounds();
         return {bounds.left(), bounds.top(), bounds.width(), bounds.height()};
     }
-    bool isWindowStateNormal() const override
-    {
-        return !(form_.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    }
+    bool isWindowStateNormal() const override { return form_.IsWindowStateNormal(); }
     void setOuterBounds(const WindowBounds& bounds) override
     {
         form_.SetOuterBounds(QRect(bounds.left, bounds.top, bounds.width, bounds.height));

@@ -19,7 +19,9 @@ void ensureQtApplication()
     static int argc = 1;
     static char name[] = "pixono_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
+    // Never destroyed: at exit Qt's own statics made after it (the input device list) are gone
+    // already, and its destructor would reach into them.
+    [[maybe_unused]] static const QApplication* const application = new QApplication(argc, argv);
     useTestProgramPaths();
     InstallMessagePresenter(&testMessagePresenter());
 }

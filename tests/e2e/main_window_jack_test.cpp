@@ -1,0 +1,69 @@
+// The whole program over a real JACK server: the main window with the system's MIDI services, its port
+// chosen on the Settings page, played by a left drag and a wheel notch on the pad, heard by a reader.
+#include "app/form_main.h"
+#include "app/program_paths.h"
+#include "tests/support/jack_server.h"
+#include "tests/support/qt_application.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QWheelEvent>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// The note and velocity the pad gives for a point: the window's outer extent spans 0..127, and the
+// velocity grows upwards.
+MidiBytes noteAt(uint8_t status, QPoint at, const TFormMain& form)
+{
+    const auto data = [](int value) { return static_cast<uint8_t>(std::clamp(value, 0, 127)); };
+    return {status, data(at.x() * 127 / form.outerWidth()), data(127 - at.y() * 127 / form.outerHeight())};
+}
+
+void chooseMidiOutPort(TFormMain& form, const std::string& name)
+{
+    form.PageControl->setCurrentWidget(form.TabSheetSettings);
+    const int entry = form.ComboBoxMidiOutPort->findText(QString::fromStdString(name));
+    ASSERT_NE(entry, -1) << name << " is not listed";
+    // What the drop-down does when the user picks an entry from its list.
+    form.ComboBoxMidiOutPort->setCurrentIndex(entry);
+    emit form.ComboBoxMidiOutPort->activated(entry);
+    form.PageControl->setCurrentWidget(form.TabSheetPad);
+}
+
+} // namespace
+
+TEST(MainWindowOverJack, DragAndWheelOnThePadArriveAsExactBytesOnThePortChosenInSettings)
+{
+    ensureQtApplication();
+    JackServer server;
+    JackMidiReader reader("pad-listener");
+    std::remove(SettingsFileName().c_str());
+    TFormMain form;
+    form.show();
+    ASSERT_TRUE(processEventsUntil([&] { return form.windowHandle() && form.windowHandle()->isExposed(); }));
+    ASSERT_NO_FATAL_FAILURE(chooseMidiOutPort(form, reader.portName()));
+
+    const QPoint press(40, 30), across(200, 120), last(300, 250);
+    ASSERT_TRUE(form.TabSheetPad->rect().contains(last));
+    QTest::mousePress(form.TabSheetPad, Qt::LeftButton, Qt::NoModifier, press);
+    QTest::mouseMove(form.TabSheetPad, across);  // carries the held left button
+    QTest::mouseMove(form.TabSheetPad, last);
+    QTest::mouseRelease(form.TabSheetPad, Qt::LeftButton, Qt::NoModifier, last);
+    QWheelEvent notch(QPointF(last), QPointF(form.TabSheetPad->mapToGlobal(last)), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(form.TabSheetPad, &notch);
+
+    const std::vector<MidiBytes> expected = {
+        noteAt(0x90, press, form), noteAt(0x80, press, form),  noteAt(0x90, across, form),
+        noteAt(0x80, across, form), noteAt(0x90, last, form), noteAt(0x80, last, form),
+        {0xB0, 1, 65}};
+    EXPECT_EQ(reader.waitForEvents(expected.size()), expected);
+}

@@ -1,0 +1,169 @@
+// The settings file through the real main window: each test starts the program on a known file, lets
+// the window load it, acts on the window, destroys it and reads back what it wrote.
+#include "app/form_main.h"
+#include "app/program_paths.h"
+#include "app/spin_edit.h"
+#include "tests/support/fake_midi_driver.h"
+#include "tests/support/picture_files.h"
+#include "tests/support/qt_application.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/test_message_presenter.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace {
+
+const std::string kInitialBounds = "Left=0\nTop=106\nWidth=416\nHeight=454\n";
+
+// A whole settings file, its keys in the order the program writes them into an empty file.
+std::string settingsText(const std::string& port, const std::string& channel,
+                         const std::string& bounds = kInitialBounds)
+{
+    return "[Settings]\n" + bounds + "MidiOutPort=" + port + "\nMidiOutChannel=" + channel + "\n";
+}
+
+class SettingsRoundTrip : public WithQtApplication, public testing::Test {
+protected:
+    SettingsRoundTrip()
+    {
+        driver.addDevice("Synth A");
+        driver.addDevice("Synth B");
+        driver.addDevice("Synth C");
+        testMessagePresenter().shown.clear();
+    }
+
+    // One run of the program: the file holds `content` (there is none without it), the window is
+    // built and loads it, `act` runs on it, the window is destroyed. Returns the file as written.
+    std::string runWith(const std::optional<std::string>& content, const std::function<void(TFormMain&)>& act = {})
+    {
+        std::remove(file.c_str());
+        if (content) writeFileBytes(file, *content);
+        {
+            TFormMain form;
+            if (act) act(form);
+        }
+        return readFileBytes(file);
+    }
+
+    FakeMidiDriver driver;
+    ScopedMidiServices services{driver};
+    const std::string file = SettingsFileName();
+};
+
+} // namespace
+
+TEST_F(SettingsRoundTrip, FirstStartOpensNoPortAndWritesTheInitialValues)
+{
+    const std::string written = runWith(std::nullopt, [](TFormMain& form) {
+        EXPECT_EQ(form.ComboBoxMidiOutPort->currentText(), "Synth A");
+    });
+    EXPECT_EQ(written, "[Settings]\nLeft=0\nTop=106\nWidth=416\nHeight=454\nMidiOutPort=\nMidiOutChannel=1\n");
+    EXPECT_EQ(driver.callCount(MidiCall::Open), 0u);
+    EXPECT_TRUE(testMessagePresenter().shown.empty());
+}
+
+TEST_F(SettingsRoundTrip, StoredPortInOtherLetterCaseOpensItsDeviceAndIsWrittenBackAsStored)
+{
+    const std::string stored = settingsText("SYNTH b", "1");
+    const std::string written = runWith(stored, [&](TFormMain& form) {
+        EXPECT_EQ(form.ComboBoxMidiOutPort->currentText(), "Synth B");
+        EXPECT_EQ(driver.callCount(MidiCall::Open), 1u);
+        EXPECT_EQ(driver.lastCall(MidiCall::Open).deviceId, 1u);
+    });
+    EXPECT_EQ(written, stored);
+}
+
+TEST_F(SettingsRoundTrip, StoredPortThatIsNotInstalledOpensNothingAndIsWrittenBackEmpty)
+{
+    EXPECT_EQ(runWith(settingsText("Synth Z", "1")), settingsText("", "1"));
+    EXPECT_EQ(driver.callCount(MidiCall::Open), 0u);
+}
+
+TEST_F(SettingsRoundTrip, StoredChannelOutOfRangeIsClampedPlayedAndWrittenBackClamped)
+{
+    struct Case {
+        const char* stored;
+        int channel;
+    };
+    for (const Case& c : {Case{"0", 1}, Case{"99", 16}}) {
+        SCOPED_TRACE(c.stored);
+        driver.clearRecords();
+        const std::string written = runWith(settingsText("Synth A", c.stored), [&](TFormMain& form) {
+            EXPECT_EQ(form.SpinEditMidiOutChannel->editor()->text(), QString::number(c.channel));
+            form.ImagePadMouseDown({true, false}, 10, 10);
+            ASSERT_EQ(driver.messages().size(), 1u);
+            EXPECT_EQ(driver.messages()[0].shortWord & 0xFFu, 0x90u + static_cast<uint32_t>(c.channel - 1));
+        });
+        EXPECT_EQ(written, settingsText("Synth A", std::to_string(c.channel)));
+    }
+}
+
+TEST_F(SettingsRoundTrip, ShownWindowKeepsTheStoredBoundsOnceItsFrameIsKnown)
+{
+    struct Case {
+        const char* storedSize;
+        const char* writtenSize;  // the minimum size applies to the outer bounds
+    };
+    for (const Case& c : {Case{"Width=500\nHeight=520\n", "Width=500\nHeight=520\n"},
+                          Case{"Width=100\nHeight=100\n", "Width=416\nHeight=454\n"}}) {
+        SCOPED_TRACE(c.storedSize);
+        const std::string written = runWith(settingsText("", "1", "Left=30\nTop=40\n" + std::string(c.storedSize)),
+                                            [](TFormMain& form) {
+            form.show();
+            processEventsUntil([&] { return form.windowHandle() && form.windowHandle()->isExposed(); });
+            ASSERT_NE(form.frameGeometry().size(), form.size()) << "this platform draws no frame";
+        });
+        EXPECT_EQ(written, settingsText("", "1", "Left=30\nTop=40\n" + std::string(c.writtenSize)));
+    }
+}
+
+TEST_F(SettingsRoundTrip, MaximisedWindowKeepsTheStoredBoundsAndWritesTheOtherKeys)
+{
+    const std::string bounds = "Left=30\nTop=40\nWidth=500\nHeight=520\n";
+    const std::string written = runWith(settingsText("Synth A", "2", bounds), [](TFormMain& form) {
+        // Maximised, the window fills the screen from its corner; until then saving it proves nothing.
+        form.showMaximized();
+        processEventsUntil([&] { return form.OuterBounds().topLeft() != QPoint(30, 40); });
+        ASSERT_TRUE(form.windowState().testFlag(Qt::WindowMaximized));
+        ASSERT_NE(form.OuterBounds().topLeft(), QPoint(30, 40));
+        form.SetMidiOutChannel(7);
+    });
+    EXPECT_EQ(written, settingsText("Synth A", "7", bounds));
+}
+
+TEST_F(SettingsRoundTrip, UnreadableImageFileIsShownWhileThePortAndChannelStillApply)
+{
+    PictureFolder pictures;
+    const QString broken = pictures.write("broken.bmp", QByteArray("BM but no bitmap follows"));
+    const std::string stored = settingsText("SYNTH b", "5") + "ImageFile=" + broken.toStdString() + "\n";
+    const std::string written = runWith(stored, [&](TFormMain& form) {
+        ASSERT_EQ(testMessagePresenter().shown.size(), 1u);
+        EXPECT_EQ(testMessagePresenter().shown[0].title, "=== Pixono ===");
+        EXPECT_EQ(testMessagePresenter().shown[0].text, "Bitmap image is not valid.");
+        EXPECT_EQ(form.EditImageFile->text(), QString());
+        EXPECT_EQ(driver.lastCall(MidiCall::Open).deviceId, 1u);
+        EXPECT_EQ(form.SpinEditMidiOutChannel->editor()->text(), "5");
+    });
+    EXPECT_EQ(written, stored);
+}
+
+TEST_F(SettingsRoundTrip, OtherSectionsCommentsAndUnknownKeysSurviveByteForByte)
+{
+    const std::string head = "; Pixono\r\n[Other]\r\nLeft=999\r\nMidiOutPort=Elsewhere\r\n\r\n"
+                             "[settings]\r\nLeft=12\r\nTop=106\r\n; kept as typed\r\nUnknown = keep me  \r\nWidth=416\r\n";
+    const std::string tail = "\r\n[Tail]\r\nHeight=1";
+    const std::string written = runWith(head + "MidiOutChannel=3\r\n" + tail, [](TFormMain& form) {
+        form.SetMidiOutPort("Synth C");
+        form.SetMidiOutChannel(9);
+    });
+    EXPECT_EQ(written, head + "MidiOutChannel=9\r\nHeight=454\r\nMidiOutPort=Synth C\r\n" + tail);
+}
