@@ -4,9 +4,9 @@
 #include "app/program_paths.h"
 #include "tests/support/jack_server.h"
 #include "tests/support/qt_application.h"
+#include "tests/support/window_play.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QWheelEvent>
@@ -14,28 +14,14 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
 
-// The note and velocity the pad gives for a point: the window's outer extent spans 0..127, and the
-// velocity grows upwards.
 MidiBytes noteAt(uint8_t status, QPoint at, const TFormMain& form)
 {
-    const auto data = [](int value) { return static_cast<uint8_t>(std::clamp(value, 0, 127)); };
-    return {status, data(at.x() * 127 / form.outerWidth()), data(127 - at.y() * 127 / form.outerHeight())};
-}
-
-void chooseMidiOutPort(TFormMain& form, const std::string& name)
-{
-    form.PageControl->setCurrentWidget(form.TabSheetSettings);
-    const int entry = form.ComboBoxMidiOutPort->findText(QString::fromStdString(name));
-    ASSERT_NE(entry, -1) << name << " is not listed";
-    // What the drop-down does when the user picks an entry from its list.
-    form.ComboBoxMidiOutPort->setCurrentIndex(entry);
-    emit form.ComboBoxMidiOutPort->activated(entry);
-    form.PageControl->setCurrentWidget(form.TabSheetPad);
+    const auto [note, velocity] = noteAndVelocityAt(form, at);
+    return {status, note, velocity};
 }
 
 } // namespace
@@ -49,7 +35,7 @@ TEST(MainWindowOverJack, DragAndWheelOnThePadArriveAsExactBytesOnThePortChosenIn
     TFormMain form;
     form.show();
     ASSERT_TRUE(processEventsUntil([&] { return form.windowHandle() && form.windowHandle()->isExposed(); }));
-    ASSERT_NO_FATAL_FAILURE(chooseMidiOutPort(form, reader.portName()));
+    ASSERT_NO_FATAL_FAILURE(chooseMidiOutPort(form, QString::fromStdString(reader.portName())));
 
     const QPoint press(40, 30), across(200, 120), last(300, 250);
     ASSERT_TRUE(form.TabSheetPad->rect().contains(last));

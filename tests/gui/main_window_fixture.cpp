@@ -1,7 +1,7 @@
 #include "tests/gui/main_window_fixture.h"
 
-#include "pad/clamp.h"
 #include "pad/image_pad.h"
+#include "tests/support/window_play.h"
 
 #include <QApplication>
 #include <QTest>
@@ -18,17 +18,13 @@ void MainWindowTest::openWindow()
 
 void MainWindowTest::choosePort(const QString& name)
 {
-    QComboBox& list = *form->ComboBoxMidiOutPort;
-    const int index = list.findText(name);
-    ASSERT_NE(index, -1) << name.toStdString() << " is not listed";
-    list.setCurrentIndex(index);
-    emit list.activated(index);
+    chooseMidiOutPort(*form, name);
 }
 
 void MainWindowTest::openWindowPlayingOn(const QString& name)
 {
     openWindow();
-    choosePort(name);
+    ASSERT_NO_FATAL_FAILURE(choosePort(name));
     ASSERT_NE(form->MidiOutput->DeviceHandle(), nullptr);
     driver.clearRecords();
 }
@@ -80,8 +76,8 @@ void MainWindowTest::wheel(int delta, QWidget* over)
 
 Msg MainWindowTest::noteOnAt(QPoint at, int channel) const
 {
-    return noteOn(ClampMidiData(at.x() * 127 / form->outerWidth()),
-                  ClampMidiData(127 - at.y() * 127 / form->outerHeight()), channel);
+    const auto [note, velocity] = noteAndVelocityAt(*form, at);
+    return noteOn(note, velocity, channel);
 }
 
 Msg MainWindowTest::noteOffAt(QPoint at, int channel) const

@@ -1,0 +1,22 @@
+#include "tests/support/window_play.h"
+
+#include "app/form_main.h"
+#include "pad/clamp.h"
+
+#include <QComboBox>
+
+#include <gtest/gtest.h>
+
+void chooseMidiOutPort(TFormMain& form, const QString& name)
+{
+    QComboBox& list = *form.ComboBoxMidiOutPort;
+    const int index = list.findText(name);
+    ASSERT_NE(index, -1) << name.toStdString() << " is not listed";
+    list.setCurrentIndex(index);
+    emit list.activated(index);
+}
+
+std::pair<uint8_t, uint8_t> noteAndVelocityAt(const TFormMain& form, QPoint at)
+{
+    return {ClampMidiData(at.x() * 127 / form.outerWidth()), ClampMidiData(127 - at.y() * 127 / form.outerHeight())};
+}
