@@ -4,8 +4,12 @@
 #include "tests/gui/main_window_fixture.h"
 
 #include "app/error_display.h"
+#include "app/program_paths.h"
 
 #include <limits>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -88,6 +92,24 @@ TEST_F(ErrorDisplay, ErrorWithoutADragCancelsNothing)
     EXPECT_EQ(boxes().size(), 1u);
     EXPECT_THAT(driver.messages(), ::testing::IsEmpty());
     EXPECT_EQ(form->Pad().state().x, P1.x());
+}
+
+// The settings file's name is taken by a folder, so the save at exit fails.
+TEST_F(ErrorDisplay, FailedSaveAtExitIsShownAndStillEndsTheNoteAndClosesThePort)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    press(Qt::LeftButton, P1);
+    const Msg noteOffAtExit = noteOffAt(P1);
+    ASSERT_EQ(mkdir(SettingsFileName().c_str(), 0700), 0);
+    driver.clearRecords();
+    form.reset();  // closed with the left button still down
+    rmdir(SettingsFileName().c_str());
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text.toStdString(), "Unable to write to " + SettingsFileName() + ".");
+    EXPECT_THAT(sent(), ElementsAre(noteOffAtExit));
+    EXPECT_EQ(driver.openDeviceCount(), 0u);
+    openWindow();  // where the test's held button is let go
 }
 
 } // namespace
