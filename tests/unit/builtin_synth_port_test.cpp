@@ -2,9 +2,9 @@
 // the synthesizer and its long messages come back done.
 #include "midi/midi_output.h"
 #include "platform/builtin_synth.h"
+#include "tests/support/audio_measures.h"
 #include "tests/support/offline_synth_audio.h"
 #include "tests/support/qt_application.h"
-#include "tests/support/spectrum.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The built-in synthesizer heard offline: what it plays for each message, rendered by the test.
 #include "platform/builtin_synth.h"
+#include "tests/support/audio_measures.h"
 #include "tests/support/offline_synth_audio.h"
-#include "tests/support/spectrum.h"
 
 #include <gtest/gtest.h>
 

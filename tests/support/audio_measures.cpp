@@ -1,5 +1,5 @@
 // Spectrum scan by the Goertzel recurrence: a coarse pass in 1 Hz steps, then a fine pass around the peak.
-#include "tests/support/spectrum.h"
+#include "tests/support/audio_measures.h"
 
 #include <algorithm>
 #include <cmath>
