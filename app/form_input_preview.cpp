@@ -1,4 +1,5 @@
-// Key presses go to FormKeyDown and on to their control (Alt characters type nothing); wheel events go to FormMouseWheel and stop.
+// Key presses go to FormKeyDown and on to their control (Alt characters type nothing); wheel events
+// go to FormMouseWheel and stop.
 #include "app/form_input_preview.h"
 
 #include "app/form_main.h"

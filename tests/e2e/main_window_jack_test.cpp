@@ -6,10 +6,8 @@
 #include "tests/support/qt_application.h"
 #include "tests/support/window_play.h"
 
-#include <QApplication>
 #include <QTabWidget>
 #include <QTest>
-#include <QWheelEvent>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -43,9 +41,7 @@ TEST(MainWindowOverJack, DragAndWheelOnThePadArriveAsExactBytesOnThePortChosenIn
     QTest::mouseMove(form.TabSheetPad, across);  // carries the held left button
     QTest::mouseMove(form.TabSheetPad, last);
     QTest::mouseRelease(form.TabSheetPad, Qt::LeftButton, Qt::NoModifier, last);
-    QWheelEvent notch(QPointF(last), QPointF(form.TabSheetPad->mapToGlobal(last)), QPoint(), QPoint(0, 120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(form.TabSheetPad, &notch);
+    turnWheel(*form.TabSheetPad, 120, last);
 
     const std::vector<MidiBytes> expected = {
         noteAt(0x90, press, form), noteAt(0x80, press, form),  noteAt(0x90, across, form),

@@ -3,9 +3,7 @@
 #include "pad/image_pad.h"
 #include "tests/support/window_play.h"
 
-#include <QApplication>
 #include <QTest>
-#include <QWheelEvent>
 
 void MainWindowTest::openWindow()
 {
@@ -67,11 +65,7 @@ void MainWindowTest::releaseHeldButtons()
 
 void MainWindowTest::wheel(int delta, QWidget* over)
 {
-    QWidget& widget = over ? *over : *form->TabSheetPad;
-    const QPointF at(5, 5);
-    QWheelEvent event(at, widget.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&widget, &event);
+    turnWheel(over ? *over : *form->TabSheetPad, delta);
 }
 
 Msg MainWindowTest::noteOnAt(QPoint at, int channel) const

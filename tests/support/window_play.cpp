@@ -3,7 +3,9 @@
 #include "app/form_main.h"
 #include "pad/clamp.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,13 @@ void chooseMidiOutPort(TFormMain& form, const QString& name)
     ASSERT_NE(index, -1) << name.toStdString() << " is not listed";
     list.setCurrentIndex(index);
     emit list.activated(index);
+}
+
+void turnWheel(QWidget& widget, int delta, QPoint at)
+{
+    QWheelEvent event(QPointF(at), QPointF(widget.mapToGlobal(at)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&widget, &event);
 }
 
 std::pair<uint8_t, uint8_t> noteAndVelocityAt(const TFormMain& form, QPoint at)
