@@ -1,20 +1,16 @@
 // ALSA sequencer destinations over RtMidi; see alsa_midi_backend.h.
 #include "platform/alsa_midi_backend.h"
 
+#include "platform/our_port_names.h"
+#include "platform/quiet_audio_libraries.h"
+
 #include <RtMidi.h>
 #include <alsa/asoundlib.h>
 
 #include <atomic>
 #include <cctype>
-#include <cstdarg>
-#include <mutex>
 
 namespace {
-
-constexpr const char* kClientName = "Pixono";
-constexpr const char* kPortName = "out";
-
-void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 // Errors reach the connection through RtMidi's callback instead of an exception or stderr.
 void noteError(RtMidiError::Type, const std::string&, void* failed)
@@ -25,8 +21,7 @@ void noteError(RtMidiError::Type, const std::string&, void* failed)
 // RtMidi prints to stderr before it throws, so the sequencer is first tried quietly with alsa-lib.
 bool sequencerOpens()
 {
-    static std::once_flag silenced;
-    std::call_once(silenced, [] { snd_lib_error_set_handler(quietAlsa); });
+    silenceAlsaLibrary();
     snd_seq_t* sequencer = nullptr;
     if (snd_seq_open(&sequencer, "default", SND_SEQ_OPEN_OUTPUT, 0) < 0) return false;
     snd_seq_close(sequencer);
@@ -38,7 +33,7 @@ std::unique_ptr<RtMidiOut> newClient(std::atomic<bool>* failed)
 {
     if (!sequencerOpens()) return nullptr;
     try {
-        auto client = std::make_unique<RtMidiOut>(RtMidi::LINUX_ALSA, kClientName);
+        auto client = std::make_unique<RtMidiOut>(RtMidi::LINUX_ALSA, kOurClientName);
         client->setErrorCallback(noteError, failed);
         return client;
     } catch (const std::exception&) {   // RtMidi throws when the sequencer cannot be opened
@@ -117,7 +112,7 @@ MMRESULT AlsaMidiBackend::open(const std::string& key, std::unique_ptr<MidiConne
     const unsigned count = opened->out().getPortCount();
     for (unsigned i = 0; i < count; ++i) {
         if (opened->out().getPortName(i) != key) continue;
-        opened->out().openPort(i, kPortName);
+        opened->out().openPort(i, kOurOutPortName);
         if (opened->failed()) return MIDIERR_NODEVICE;
         connection = std::move(opened);
         return MMSYSERR_NOERROR;
@@ -129,7 +124,7 @@ MMRESULT AlsaMidiBackend::openVirtual(std::unique_ptr<MidiConnection>& connectio
 {
     auto opened = std::make_unique<AlsaMidiConnection>();
     if (!opened->valid()) return MIDIERR_NODEVICE;
-    opened->out().openVirtualPort(kPortName);
+    opened->out().openVirtualPort(kOurOutPortName);
     if (opened->failed()) return MMSYSERR_ERROR;
     connection = std::move(opened);
     return MMSYSERR_NOERROR;

@@ -1,8 +1,9 @@
 // libjack clients that survive their server's departure; see jack_client.h.
 #include "platform/jack_client.h"
 
+#include "platform/quiet_audio_libraries.h"
+
 #include <cstdint>
-#include <mutex>
 
 namespace {
 
@@ -10,17 +11,11 @@ namespace {
 // it is gone as soon as the count passes g, whichever of our clients heard of it first.
 std::atomic<unsigned> serversGone{0};
 
-void quiet(const char*) {}
-
 } // namespace
 
 std::unique_ptr<JackClient> JackClient::open(const char* name)
 {
-    static std::once_flag silenced;
-    std::call_once(silenced, [] {
-        jack_set_error_function(quiet);
-        jack_set_info_function(quiet);
-    });
+    silenceJackLibrary();
     const unsigned generation = serversGone.load();
     jack_client_t* client = jack_client_open(name, JackNoStartServer, nullptr);
     if (!client) return nullptr;
@@ -43,3 +38,5 @@ void JackClient::shutdown(void* generation)
     unsigned seen = serversGone.load();
     while (seen < next && !serversGone.compare_exchange_weak(seen, next)) {}
 }
+
+bool jackServerRunning() { return JackClient::open("pixono-probe") != nullptr; }

@@ -28,3 +28,6 @@ private:
     jack_client_t* client_;
     const unsigned generation_;   // servers known to have gone when this client was opened
 };
+
+// True when a JACK server answers; never starts one, and leaves no client behind.
+bool jackServerRunning();

@@ -1,6 +1,8 @@
 // An open JACK MIDI output; see jack_midi_connection.h.
 #include "platform/jack_midi_connection.h"
 
+#include "platform/our_port_names.h"
+
 #include <jack/midiport.h>
 
 #include <algorithm>
@@ -10,8 +12,6 @@
 namespace {
 
 constexpr size_t kRingBytes = size_t{1} << 17;   // holds the longest message (65535 bytes) and more
-constexpr const char* kClientName = "Pixono";
-constexpr const char* kPortName = "out";
 // A port's MIDI buffer holds its own header and one event record besides the bytes (48 bytes in
 // jack2); a message that cannot fit an empty buffer is refused rather than lost.
 constexpr size_t kMidiBufferOverhead = 64;
@@ -20,7 +20,7 @@ constexpr size_t kMidiBufferOverhead = 64;
 
 MMRESULT JackMidiConnection::open(const std::string& destination, std::unique_ptr<MidiConnection>& connection)
 {
-    std::unique_ptr<JackClient> client = JackClient::open(kClientName);
+    std::unique_ptr<JackClient> client = JackClient::open(kOurClientName);
     if (!client) return MIDIERR_NODEVICE;
     std::unique_ptr<JackMidiConnection> opened(new JackMidiConnection(std::move(client)));
     const MMRESULT result = opened->setUp(destination);
@@ -33,7 +33,7 @@ MMRESULT JackMidiConnection::setUp(const std::string& destination)
     jack_client_t* client = client_->get();
     ring_ = jack_ringbuffer_create(kRingBytes);
     if (!ring_) return MMSYSERR_NOMEM;
-    out_ = jack_port_register(client, kPortName, JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
+    out_ = jack_port_register(client, kOurOutPortName, JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
     if (!out_) return MMSYSERR_ERROR;
     const size_t bufferSize = jack_port_type_get_buffer_size(client, JACK_DEFAULT_MIDI_TYPE);
     maxMessage_ = std::min(kRingBytes / 2, bufferSize > kMidiBufferOverhead ? bufferSize - kMidiBufferOverhead : 0);

@@ -4,9 +4,8 @@
 #include "platform/system_synth_audio.h"
 
 #include "platform/fluidsynth_library.h"
-
-#include <alsa/asoundlib.h>
-#include <jack/jack.h>
+#include "platform/jack_client.h"
+#include "platform/quiet_audio_libraries.h"
 
 #include <string_view>
 
@@ -17,26 +16,6 @@ constexpr const char* kDriverOrder[] = {"pipewire", "pulseaudio", "jack", "alsa"
 // Two periods of 128 frames at 48 kHz: about 5 ms of buffering.
 constexpr int kPeriodSize = 128;
 constexpr int kPeriods = 2;
-
-void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
-void ignoreJackMessage(const char*) {}
-
-void silenceAudioLibraries()
-{
-    snd_lib_error_set_handler(ignoreAlsaError);
-    jack_set_error_function(ignoreJackMessage);
-    jack_set_info_function(ignoreJackMessage);
-}
-
-// True when a JACK server is running; never starts one.
-bool jackServerAnswers()
-{
-    jack_status_t status;
-    jack_client_t* probe = jack_client_open("pixono-probe", JackNoStartServer, &status);
-    if (!probe) return false;
-    jack_client_close(probe);
-    return true;
-}
 
 void configure(const FluidSynthLibrary& fl, fluid_settings_t* settings)
 {
@@ -56,10 +35,11 @@ bool SystemSynthAudio::start(fluid_settings_t* settings, fluid_synth_t* synth)
     stop();
     library_ = fluidSynthLibrary();
     if (!library_) return false;
-    silenceAudioLibraries();
+    silenceAlsaLibrary();
+    silenceJackLibrary();
     configure(*library_, settings);
     for (const char* name : kDriverOrder) {
-        if (std::string_view(name) == "jack" && !jackServerAnswers()) continue;
+        if (std::string_view(name) == "jack" && !jackServerRunning()) continue;
         if (library_->fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
         driver_ = library_->new_fluid_audio_driver(settings, synth);
         if (driver_) return true;
