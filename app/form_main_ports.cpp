@@ -7,25 +7,13 @@
 
 #include <QComboBox>
 
-#include <cstring>
-
-namespace {
-
-// The product name up to its first zero byte, or all 32 bytes when it has none.
-QString productNameOf(const MIDIOUTCAPSA& caps)
-{
-    return QString::fromUtf8(caps.szPname, static_cast<qsizetype>(strnlen(caps.szPname, sizeof caps.szPname)));
-}
-
-} // namespace
-
 void TFormMain::FillMidiOutPorts()
 {
     const uint32_t count = midiOutGetNumDevs();
     for (uint32_t device = 0; device < count; ++device) {
         MIDIOUTCAPSA caps{};
         if (midiOutGetDevCapsA(device, &caps, sizeof caps) != MMSYSERR_NOERROR) continue;
-        ComboBoxMidiOutPort->addItem(productNameOf(caps), QVariant::fromValue(device));
+        ComboBoxMidiOutPort->addItem(QString::fromStdString(productNameOf(caps)), QVariant::fromValue(device));
     }
     if (ComboBoxMidiOutPort->count() > 0)
         ComboBoxMidiOutPort->setCurrentIndex(0);

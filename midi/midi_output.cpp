@@ -11,16 +11,6 @@
 #include <cstring>
 #include <memory>
 
-namespace {
-
-std::string capsName(const MIDIOUTCAPSA& caps)
-{
-    // A name that fills all 32 bytes has no terminating zero.
-    return std::string(caps.szPname, strnlen(caps.szPname, sizeof caps.szPname));
-}
-
-} // namespace
-
 TMidiOutput::TMidiOutput(QObject* owner) : QObject(owner)
 {
     deviceCount_ = static_cast<uint16_t>(midiOutGetNumDevs());
@@ -56,13 +46,13 @@ void TMidiOutput::SetProductName(const std::string& name)
         throw EmidioutputError("Change to ProductName while MIDI out device was open");
     const uint32_t count = midiOutGetNumDevs();
     for (uint32_t id = 0; id < count; ++id) {
-        if (capsName(queryCapabilities(id)) == name) {
+        if (productNameOf(queryCapabilities(id)) == name) {
             productName_ = name;
             SetDeviceID(id);
             return;
         }
     }
-    if (capsName(queryCapabilities(MIDI_MAPPER)) == name) {
+    if (productNameOf(queryCapabilities(MIDI_MAPPER)) == name) {
         productName_ = name;
         SetDeviceID(MIDI_MAPPER);
         return;
@@ -176,7 +166,7 @@ MIDIOUTCAPSA TMidiOutput::queryCapabilities(uint32_t deviceId)
 
 void TMidiOutput::copyCapabilities(const MIDIOUTCAPSA& caps)
 {
-    productName_ = capsName(caps);
+    productName_ = productNameOf(caps);
     driverVersion_ = caps.vDriverVersion;
     technology_ = static_cast<uint8_t>(caps.wTechnology & 0xFF);
     voices_ = caps.wVoices;

@@ -4,6 +4,7 @@
 #include "platform/system_midi_driver.h"
 
 #include <atomic>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -17,6 +18,11 @@ MidiServices& systemDriver()
 }
 
 } // namespace
+
+std::string productNameOf(const MIDIOUTCAPSA& caps)
+{
+    return std::string(caps.szPname, strnlen(caps.szPname, sizeof caps.szPname));
+}
 
 MidiServices& currentMidiServices()
 {

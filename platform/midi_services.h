@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 using MMRESULT = uint32_t;
 
@@ -46,6 +47,9 @@ struct MIDIOUTCAPSA {
     uint32_t dwSupport;
 };
 static_assert(sizeof(MIDIOUTCAPSA) == 52);
+
+// The record's device name: up to its first zero byte, or all 32 bytes when it has none.
+std::string productNameOf(const MIDIOUTCAPSA& caps);
 
 // Header of one long (system exclusive) message. Address-sized fields are pointer-sized.
 struct MIDIHDR {
