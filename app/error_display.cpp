@@ -1,8 +1,9 @@
 // The error display: the full-stop rule and the hand-over to the message presenter.
 #include "app/error_display.h"
 
-#include "app/application_title.h"
 #include "app/message_presenter.h"
+
+#include <QCoreApplication>
 
 QString TErrorDisplay::BoxText(const QString& message)
 {
@@ -12,7 +13,7 @@ QString TErrorDisplay::BoxText(const QString& message)
 
 void TErrorDisplay::Show(const QString& message)
 {
-    CurrentMessagePresenter().showError(ApplicationTitle(), BoxText(message));
+    CurrentMessagePresenter().showError(QCoreApplication::applicationName(), BoxText(message));
 }
 
 void TErrorDisplay::Show(const std::exception& error)

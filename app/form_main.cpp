@@ -2,7 +2,6 @@
 // pointer-capture cancel, the window bounds and the window's side of the pad controller.
 #include "app/form_main.h"
 
-#include "app/application_title.h"
 #include "app/error_display.h"
 #include "app/form_input_preview.h"
 #include "app/picture_dialog.h"
@@ -15,7 +14,6 @@
 namespace {
 
 constexpr QRect kInitialBounds(0, 106, 416, 454);
-constexpr QSize kMinimumSize(416, 454);
 
 QtPictureDialog& qtPictureDialog()
 {
@@ -48,7 +46,10 @@ TFormMain::~TFormMain()
 void TFormMain::FormCreate()
 {
     Guarded([this] {
-        SetApplicationTitle("=== Pixono ===");
+        // The application title is the application name, which titles every message box. It is not
+        // the display name: some platforms append that to every window title, and the caption must
+        // be the status line and nothing more.
+        QCoreApplication::setApplicationName("=== Pixono ===");
         pad_.SetWheel(7680);
         EditImageFile->clear();
         PageControl->setCurrentWidget(TabSheetPad);

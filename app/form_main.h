@@ -6,6 +6,7 @@
 #include "pad/pad_controller.h"
 
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -29,6 +30,9 @@ class TFormMain : public QWidget, public PadHost {
     Q_OBJECT
 
 public:
+    // The window cannot be made smaller than this, outer frame included.
+    static constexpr QSize kMinimumSize{416, 454};
+
     explicit TFormMain(QWidget* parent = nullptr);
     ~TFormMain() override;
 

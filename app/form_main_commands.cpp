@@ -1,18 +1,15 @@
 // TFormMain's commands: the picture dialog, the keyboard shortcuts and the two buttons.
 #include "app/form_main.h"
 
-#include "app/application_title.h"
 #include "app/message_presenter.h"
 #include "app/picture_dialog.h"
 #include "app/program_paths.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 
 namespace {
-
-constexpr int kKeyI = 73;
-constexpr int kKeyX = 88;
 
 // The folder part of a file name, up to and including its last separator.
 QString folderOf(const QString& fileName)
@@ -30,7 +27,7 @@ void TFormMain::BrowseImageFile()
     if (!chosen) return;
     lastPictureFile_ = *chosen;
     if (QFileInfo(*chosen).suffix().compare("bmp", Qt::CaseInsensitive) != 0) {
-        CurrentMessagePresenter().showNotice(ApplicationTitle(), "Only bitmaps can be used.");
+        CurrentMessagePresenter().showNotice(QCoreApplication::applicationName(), "Only bitmaps can be used.");
         return;
     }
     setImageFile(*chosen);
@@ -41,8 +38,8 @@ void TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers shift)
     Guarded([&] {
         // Only Alt is tested, so Ctrl and Shift may be held as well.
         if (!shift.testFlag(Qt::AltModifier)) return;
-        if (key == kKeyI) BrowseImageFile();
-        if (key == kKeyX) close();
+        if (key == Qt::Key_I) BrowseImageFile();
+        if (key == Qt::Key_X) close();
     });
 }
 

@@ -19,7 +19,10 @@ public:
     {
         form_.SetOuterBounds(QRect(bounds.left, bounds.top, bounds.width, bounds.height));
     }
-    WindowBounds minimumSize() const override { return {0, 0, 416, 454}; }
+    WindowBounds minimumSize() const override
+    {
+        return {0, 0, TFormMain::kMinimumSize.width(), TFormMain::kMinimumSize.height()};
+    }
     std::string imageFileName() const override { return form_.currentImageFileName().toStdString(); }
     void SetImageFile(const std::string& name) override { form_.setImageFile(QString::fromStdString(name)); }
     std::string midiOutPortName() const override { return form_.CurrentPortName().toStdString(); }
