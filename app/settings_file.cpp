@@ -35,8 +35,7 @@ void TSettingsFile::WriteInteger(const std::string& section, const std::string& 
     WriteString(section, key, std::to_string(value));
 }
 
-int32_t settingsInteger(std::string text, int32_t defaultValue)
+int32_t settingsInteger(const std::string& text, int32_t defaultValue)
 {
-    if (text.size() > 2 && (text.starts_with("0x") || text.starts_with("0X"))) text.replace(0, 2, "$");
     return parseInt32(text).value_or(defaultValue);
 }

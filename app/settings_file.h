@@ -25,4 +25,4 @@ private:
 
 // The integer a stored text stands for: a leading "0x"/"0X" counts as "$", then leading blanks,
 // decimal or hexadecimal as typed integers are read; `defaultValue` when the text is no integer.
-int32_t settingsInteger(std::string text, int32_t defaultValue);
+int32_t settingsInteger(const std::string& text, int32_t defaultValue);
