@@ -2,10 +2,11 @@
 #include "pad/pad_image.h"
 
 #include "pad/builtin_picture.h"
-#include "pad/clamp.h"
 #include "pad/picture_file.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -13,7 +14,7 @@ namespace {
 int32_t toPicture(int32_t point, int32_t padExtent, int32_t pictureExtent)
 {
     if (padExtent <= 0) return -1;
-    const int64_t clamped = Clamp(point, 0, padExtent);
+    const int64_t clamped = std::clamp(point, int32_t{0}, padExtent);
     return static_cast<int32_t>((clamped * pictureExtent + padExtent / 2) / padExtent);
 }
 

@@ -12,11 +12,3 @@ TEST(Clamp, MidiDataKeepsZeroTo127)
     EXPECT_EQ(ClampMidiData(128), 127);
     EXPECT_EQ(ClampMidiData(std::numeric_limits<int32_t>::min()), 0);
 }
-
-TEST(Clamp, LowWinsBeforeHigh)
-{
-    EXPECT_EQ(Clamp(-3, 0, 400), 0);
-    EXPECT_EQ(Clamp(400, 0, 400), 400);
-    EXPECT_EQ(Clamp(401, 0, 400), 400);
-    EXPECT_EQ(Clamp(5, 10, 0), 10);
-}
