@@ -2,9 +2,8 @@
 // rather than shown half blank, then Qt's reader decodes it.
 #include "pad/bitmap_file.h"
 
-#include "pad/image_decoder.h"
-#include "pad/little_endian.h"
-#include "pad/picture_error.h"
+#include "pad/picture.h"
+#include "pad/picture_reading.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,9 +1,8 @@
 // ICO reading: the icon directory is checked here, then Qt's reader decodes the first image.
 #include "pad/icon_file.h"
 
-#include "pad/image_decoder.h"
-#include "pad/little_endian.h"
-#include "pad/picture_error.h"
+#include "pad/picture.h"
+#include "pad/picture_reading.h"
 
 #include <cstdint>
 

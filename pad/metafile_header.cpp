@@ -3,8 +3,8 @@
 // with its header record, type 1, holding the signature " EMF" and its frame in 0.01 mm.
 #include "pad/metafile_header.h"
 
-#include "pad/little_endian.h"
-#include "pad/picture_error.h"
+#include "pad/picture.h"
+#include "pad/picture_reading.h"
 
 #include <cstdint>
 #include <limits>

@@ -4,7 +4,6 @@
 #include "pad/bitmap_file.h"
 #include "pad/icon_file.h"
 #include "pad/metafile_header.h"
-#include "pad/picture_error.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // SetImageFile: the exact-name no-op, missing and empty names, kinds by extension, the picture
 // errors, and broken files that must leave picture, name and shown name as they were.
 #include "pad/pad_image.h"
-#include "pad/picture_error.h"
+#include "pad/picture.h"
 #include "tests/support/picture_files.h"
 
 #include <QDir>

@@ -1,10 +1,18 @@
-// Bounds-checked little-endian reads from a file's bytes, for the picture headers.
+// What the picture format readers share: bounds-checked little-endian reads from a file's bytes for
+// their header checks, and Qt's image reader held to one named format.
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 
 #include <cstdint>
 #include <optional>
+
+// Pictures of up to this many megabytes once decoded are read (8000 x 8000 at 32 bits takes 245).
+inline constexpr int kPictureAllocationLimitMb = 1024;
+
+// The image in `bytes` decoded as `format`; a null image when it cannot be.
+QImage DecodeImage(const QByteArray& bytes, const char* format);
 
 // The unsigned value of `size` bytes (1..4) at `offset`, or nothing when they lie past the end.
 inline std::optional<uint32_t> readLe(const QByteArray& bytes, qsizetype offset, int size)

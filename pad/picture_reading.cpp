@@ -1,5 +1,5 @@
 // Qt's image reader, held to one format and to the picture allocation limit.
-#include "pad/image_decoder.h"
+#include "pad/picture_reading.h"
 
 #include <QBuffer>
 #include <QImageReader>
