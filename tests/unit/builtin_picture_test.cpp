@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -65,14 +66,14 @@ TEST(BuiltinPicture, ColourTableHoldsTheCubeAndTheFixedColours)
     const QImage picture = BuiltinPicture();
     ASSERT_EQ(picture.format(), QImage::Format_Indexed8);
     ASSERT_EQ(picture.colorCount(), 256);
-    for (int i = 22; i <= 245; ++i) {
-        const int n = i - 21;
-        EXPECT_EQ(picture.color(i), qRgb(60 + 32 * (n % 7), 60 + 32 * (n / 7 % 7), 60 + 32 * (n / 49))) << i;
-    }
-    EXPECT_EQ(picture.color(0), qRgb(0, 0, 0));
-    EXPECT_EQ(picture.color(13), qRgb(0, 0, 128));
-    EXPECT_EQ(picture.color(252), qRgb(0, 0, 255));
-    EXPECT_EQ(picture.color(254), qRgb(0, 255, 255));
+    // The cube's first and last entries, and the entries where green and blue step up.
+    const std::pair<int, QRgb> entries[] = {
+        {0, qRgb(0, 0, 0)},       {13, qRgb(0, 0, 128)},      {22, qRgb(92, 60, 60)},
+        {27, qRgb(252, 60, 60)},  {28, qRgb(60, 92, 60)},     {69, qRgb(252, 252, 60)},
+        {70, qRgb(60, 60, 92)},   {151, qRgb(188, 188, 124)},  {245, qRgb(60, 188, 188)},
+        {252, qRgb(0, 0, 255)},   {254, qRgb(0, 255, 255)},
+    };
+    for (const auto& [entry, colour] : entries) EXPECT_EQ(picture.color(entry), colour) << entry;
 }
 
 TEST(BuiltinPicture, PadImageStartsWithIt)
