@@ -25,13 +25,15 @@ public:
     MMRESULT sendLong(const uint8_t* bytes, size_t length) override;
 
 private:
-    explicit JackMidiConnection(std::unique_ptr<JackClient> client) : client_(std::move(client)) {}
+    explicit JackMidiConnection(std::unique_ptr<JackClient> client) : handle_(client->get()), client_(std::move(client)) {}
     MMRESULT setUp(const std::string& destination);
     MMRESULT queue(const uint8_t* bytes, size_t length);
     static int process(jack_nframes_t frames, void* self);
     static void portRegistration(jack_port_id_t port, int registered, void* self);
     void drain() const;
 
+    // The callbacks use this copy: they can still run while client_ is being reset, and closed.
+    jack_client_t* const handle_;
     std::unique_ptr<JackClient> client_;
     jack_port_t* out_ = nullptr;
     jack_port_t* destination_ = nullptr;
