@@ -65,6 +65,8 @@ public:
     void BitBtnExitClick();
     void ComboBoxMidiOutPortChange();
     void SpinEditMidiOutChannelChange();
+    // Silences the port: the sounding note ends, then every channel hears All Sound Off and All Notes Off.
+    void Panic();
 
     // Settings page operations, also used by the settings file.
     void FillMidiOutPorts();
@@ -115,6 +117,7 @@ private:
     template <class Body> void Guarded(Body&& body) noexcept;
     void ShowHandlerError(const std::exception& error) noexcept;
     void CancelPointerCapture() noexcept;
+    void CloseOnSignal();
 
     TPadController pad_;
     QObject* inputPreview_ = nullptr;

@@ -140,4 +140,6 @@ void TFormMain::connectHandlers()
     connect(ComboBoxMidiOutPort, &QComboBox::activated, this, [this] { ComboBoxMidiOutPortChange(); });
     connect(ComboBoxMidiOutPort->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBoxMidiOutPortChange(); });
     connect(SpinEditMidiOutChannel, &TSpinEdit::Changed, this, [this] { SpinEditMidiOutChannelChange(); });
+    // Another page in front can no longer receive the pad's left release.
+    connect(PageControl, &QTabWidget::currentChanged, this, [this] { CancelPointerCapture(); });
 }

@@ -55,6 +55,8 @@ public:
     void setChannel(int32_t channel);  // 0..15, set by the window's SetMidiOutChannel
     // Sends the note off of a sounding note; the window calls this before it closes the port.
     void EndSoundingNote();
+    // Ends the sounding note, then sends All Sound Off and All Notes Off on each of the 16 channels.
+    void Panic();
     const PadState& state() const;
 
 private:
