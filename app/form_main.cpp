@@ -145,16 +145,6 @@ bool TFormMain::IsWindowStateNormal() const
     return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
-int32_t TFormMain::outerWidth() const
-{
-    return frameGeometry().width();
-}
-
-int32_t TFormMain::outerHeight() const
-{
-    return frameGeometry().height();
-}
-
 int32_t TFormMain::padWidth() const
 {
     return ImagePad->width();

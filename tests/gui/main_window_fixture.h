@@ -56,7 +56,7 @@ protected:
     void typeKey(Qt::Key key, Qt::KeyboardModifiers modifiers);
 
     std::vector<Msg> sent() const { return shortMessagesOf(driver); }
-    // The note and velocity a pad point gives in the window's current outer size.
+    // The note and velocity a pad point gives on the window's pad.
     Msg noteOnAt(QPoint at, int channel = 0) const;
     Msg noteOffAt(QPoint at, int channel = 0) const;
     const std::vector<TestMessagePresenter::Box>& boxes() const { return testMessagePresenter().shown; }

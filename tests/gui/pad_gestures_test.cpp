@@ -7,6 +7,7 @@
 #include "pad/image_pad.h"
 #include "pad/pad_image.h"
 #include "tests/support/picture_files.h"
+#include "tests/support/window_play.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -217,6 +218,47 @@ TEST_F(PadGestures, DragEndsAsSoonAsThePadCanNoLongerSeeTheRelease)
         form.reset();
         std::remove(SettingsFileName().c_str());   // the next window starts on channel 1 again
     }
+}
+
+// The zone centres from left to right along the top row: the scale's notes rising, at velocity 127.
+TEST_F(PadGestures, TwoOctavesOfCMajorChosenOnThePlayingPanelPlayAcrossThePad)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    chooseEntry(*form->ComboBoxNoteLow, 60);
+    chooseEntry(*form->ComboBoxNoteHigh, 84);
+    chooseEntry(*form->ComboBoxScale, 1);
+    EXPECT_EQ(form->ComboBoxScale->currentText(), "Major");
+    const int width = form->ImagePad->width();
+    press(Qt::LeftButton, QPoint(width / 30, 0));
+    for (int zone = 1; zone < 15; ++zone) {
+        move(QPoint((2 * zone + 1) * width / 30 - 2, 0));
+        move(QPoint((2 * zone + 1) * width / 30 + 2, 0));  // within the zone: nothing more
+    }
+    release(Qt::LeftButton, QPoint(width, 0));
+    std::vector<int> notesOn;
+    for (const Msg& m : sent()) {
+        if (m.status == 144) notesOn.push_back(m.data1);
+        EXPECT_EQ(m.data2, 127);
+    }
+    EXPECT_THAT(notesOn, ElementsAre(60, 62, 64, 65, 67, 69, 71, 72, 74, 76, 77, 79, 81, 83, 84));
+    EXPECT_EQ(sent().size(), 30u);
+    EXPECT_EQ(sent().back(), noteOff(84, 127));
+}
+
+TEST_F(PadGestures, ChangingThePlayingChoicesWhileANoteSoundsEndsItFirst)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    press(Qt::LeftButton, P1);
+    const Msg on = noteOnAt(P1), off = noteOffAt(P1);
+    chooseEntry(*form->ComboBoxNoteLow, 60);
+    EXPECT_THAT(sent(), ElementsAre(on, off));
+    form->SpinEditVelocityTop->editor()->setText("300");  // taken as 127: nothing changes
+    move(P2);
+    EXPECT_EQ(sent().back(), noteOnAt(P2));
+    EXPECT_GE(sent().back().data1, 60);
+    EXPECT_EQ(form->SpinEditVelocityTop->editor()->text(), "300");
 }
 
 } // namespace
