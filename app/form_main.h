@@ -77,6 +77,8 @@ public:
     void BitBtnExitClick();
     void ComboBoxMidiOutPortChange();
     void SpinEditMidiOutChannelChange();
+    // Silences the port: the sounding note ends, then every channel hears All Sound Off and All Notes Off.
+    void Panic();
     // Any control of the Playing panel; `control` is the one the user changed.
     void PlayingControlChange(const QObject* control);
 
@@ -133,6 +135,7 @@ private:
     template <class Body> void Guarded(Body&& body) noexcept;
     void ShowHandlerError(const std::exception& error) noexcept;
     void CancelPointerCapture() noexcept;
+    void CloseOnSignal();
 
     TPadController pad_;
     QObject* inputPreview_ = nullptr;

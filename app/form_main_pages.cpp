@@ -195,6 +195,8 @@ void TFormMain::connectHandlers()
     connect(ComboBoxMidiOutPort, &QComboBox::activated, this, [this] { ComboBoxMidiOutPortChange(); });
     connect(ComboBoxMidiOutPort->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBoxMidiOutPortChange(); });
     connect(SpinEditMidiOutChannel, &TSpinEdit::Changed, this, [this] { SpinEditMidiOutChannelChange(); });
+    // Another page in front can no longer receive the pad's left release.
+    connect(PageControl, &QTabWidget::currentChanged, this, [this] { CancelPointerCapture(); });
     for (QComboBox* list : {ComboBoxNoteLow, ComboBoxNoteHigh, ComboBoxScale, ComboBoxScaleRoot})
         connect(list, &QComboBox::activated, this, [this, list] { PlayingControlChange(list); });
     for (TSpinEdit* spin : {SpinEditVelocityTop, SpinEditVelocityBottom, SpinEditWheelController,

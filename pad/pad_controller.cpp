@@ -17,6 +17,9 @@ constexpr uint8_t kNoteOff = 128;
 constexpr uint8_t kNoteOn = 144;
 constexpr uint8_t kControlChange = 176;
 constexpr int32_t kWheelNotch = 120;
+constexpr uint8_t kAllSoundOff = 120;
+constexpr uint8_t kAllNotesOff = 123;
+constexpr int32_t kChannels = 16;
 
 uint8_t status(uint8_t kind, int32_t channel)
 {
@@ -97,6 +100,16 @@ void TPadController::setChannel(int32_t channel)
 void TPadController::EndSoundingNote()
 {
     if (state_.noteSounding) SendNoteOff();
+}
+
+void TPadController::Panic()
+{
+    EndSoundingNote();
+    if (!IsMidiOutOpen()) return;
+    for (int32_t channel = 0; channel < kChannels; ++channel) {
+        port_.SendShortMessage(status(kControlChange, channel), kAllSoundOff, 0);
+        port_.SendShortMessage(status(kControlChange, channel), kAllNotesOff, 0);
+    }
 }
 
 const PadState& TPadController::state() const

@@ -54,6 +54,8 @@ public:
     void setChannel(int32_t channel);  // 0..15, set by the window's SetMidiOutChannel
     // Sends the note off of a sounding note; the window calls this before it closes the port.
     void EndSoundingNote();
+    // Ends the sounding note, then sends All Sound Off and All Notes Off on each of the 16 channels.
+    void Panic();
     const PadState& state() const;
     // The note and velocity that a pad point plays with the pad at its current size.
     std::pair<uint8_t, uint8_t> NoteAndVelocityAt(int32_t x, int32_t y) const;

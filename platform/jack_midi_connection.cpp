@@ -69,6 +69,7 @@ JackMidiConnection::~JackMidiConnection()
     // so does the ring it might still read.
     if (active_) drain();
     const bool gone = client_->serverGone();
+    if (active_ && !gone) jack_deactivate(jack_);
     client_.reset();
     if (!gone && ring_) jack_ringbuffer_free(ring_);
 }
@@ -117,7 +118,7 @@ int JackMidiConnection::process(jack_nframes_t frames, void* self)
     jack_ringbuffer_t* ring = connection->ring_;
     void* buffer = jack_port_get_buffer(connection->out_, frames);
     jack_midi_clear_buffer(buffer);
-    const jack_nframes_t cycleStart = jack_last_frame_time(connection->client_->get());
+    const jack_nframes_t cycleStart = jack_last_frame_time(connection->jack_);
     bool wroteAny = false;
     jack_nframes_t earliest = 0;
     RecordHeader header{};
@@ -145,6 +146,6 @@ int JackMidiConnection::process(jack_nframes_t frames, void* self)
 void JackMidiConnection::portRegistration(jack_port_id_t port, int registered, void* self)
 {
     auto* connection = static_cast<JackMidiConnection*>(self);
-    if (!registered && connection->destination_ && jack_port_by_id(connection->client_->get(), port) == connection->destination_)
+    if (!registered && connection->destination_ && jack_port_by_id(connection->jack_, port) == connection->destination_)
         connection->destinationGone_.store(true, std::memory_order_relaxed);
 }

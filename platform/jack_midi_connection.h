@@ -25,7 +25,8 @@ public:
     MMRESULT sendLong(const uint8_t* bytes, size_t length) override;
 
 private:
-    explicit JackMidiConnection(std::unique_ptr<JackClient> client) : client_(std::move(client)) {}
+    explicit JackMidiConnection(std::unique_ptr<JackClient> client)
+        : client_(std::move(client)), jack_(client_->get()) {}
     MMRESULT setUp(const std::string& destination);
     MMRESULT queue(const uint8_t* bytes, size_t length);
     static int process(jack_nframes_t frames, void* self);
@@ -33,6 +34,7 @@ private:
     void drain() const;
 
     std::unique_ptr<JackClient> client_;
+    jack_client_t* const jack_;           // for the process callback, which may run while client_ closes
     jack_port_t* out_ = nullptr;
     jack_port_t* destination_ = nullptr;
     jack_ringbuffer_t* ring_ = nullptr;   // records: [uint32 length][uint32 frame sent at][bytes]

@@ -2,6 +2,7 @@
 // settings file, the window shown offscreen with its Pad page in front, and the user's gestures on it.
 #pragma once
 
+#include "app/error_display.h"
 #include "app/form_main.h"
 #include "app/program_paths.h"
 #include "tests/support/fake_midi_driver.h"
@@ -31,6 +32,7 @@ protected:
         releaseHeldButtons();
         form.reset();
         std::remove(SettingsFileName().c_str());
+        ErrorDisplay().WriteToStandardError(false);
     }
 
     // Builds and shows the window over the devices listed so far.

@@ -9,8 +9,11 @@
 #include "tests/support/picture_files.h"
 #include "tests/support/window_play.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
@@ -148,6 +151,73 @@ TEST_F(PadGestures, WithNoDeviceAtAllThePadPlaysSilently)
     wheel(120);
     EXPECT_THAT(driver.messages(), IsEmpty());
     EXPECT_THAT(boxes(), IsEmpty());
+}
+
+// Escape from any page ends the sounding note as a release would, then sends All Sound Off and All
+// Notes Off on every channel; a drag that goes on plays again from its next move.
+TEST_F(PadGestures, EscapeOnEveryPageSilencesEveryChannel)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    std::vector<Msg> silence;
+    for (int channel = 0; channel < 16; ++channel) {
+        silence.push_back(control(120, 0, channel));
+        silence.push_back(control(123, 0, channel));
+    }
+    std::vector<Msg> expected = {noteOnAt(P1), noteOffAt(P1)};
+    expected.insert(expected.end(), silence.begin(), silence.end());
+    press(Qt::LeftButton, P1);
+    typeKey(Qt::Key_Escape, Qt::NoModifier);
+    EXPECT_EQ(sent(), expected);
+    driver.clearRecords();
+    move(P2);
+    release(Qt::LeftButton, P2);
+    EXPECT_THAT(sent(), ElementsAre(noteOnAt(P2), noteOffAt(P2)));
+
+    for (QWidget* page : {form->TabSheetSettings, form->TabSheetAbout}) {
+        driver.clearRecords();
+        form->PageControl->setCurrentWidget(page);
+        typeKey(Qt::Key_Escape, Qt::NoModifier);
+        EXPECT_EQ(sent(), silence) << page->objectName().toStdString();
+    }
+
+    driver.fail(MidiCall::ShortMsg, MIDIERR_NODEVICE, std::nullopt, 1);
+    typeKey(Qt::Key_Escape, Qt::NoModifier);
+    EXPECT_EQ(boxes().size(), 1u);
+
+    form->MidiOutput->Close();
+    driver.clearRecords();
+    typeKey(Qt::Key_Escape, Qt::NoModifier);
+    EXPECT_THAT(driver.messages(), IsEmpty());
+}
+
+// Whatever takes the left release away from the pad ends the drag at once, like the error display's
+// cancel, on the channel the note was started on; the late release then sends nothing.
+TEST_F(PadGestures, DragEndsAsSoonAsThePadCanNoLongerSeeTheRelease)
+{
+    driver.addDevice("Synth");
+    const std::pair<const char*, std::function<void(TFormMain&)>> interruptions[] = {
+        {"another page", [](TFormMain& f) { f.PageControl->setCurrentWidget(f.TabSheetSettings); }},
+        {"channel typed", [](TFormMain& f) { f.SpinEditMidiOutChannel->editor()->setText("5"); }},
+        {"window deactivated", [](TFormMain& f) {
+             QEvent deactivate(QEvent::WindowDeactivate);
+             QApplication::sendEvent(&f, &deactivate);
+         }},
+        {"window minimised", [](TFormMain& f) { f.showMinimized(); }},
+    };
+    for (const auto& [what, interrupt] : interruptions) {
+        openWindowPlayingOn("Synth");
+        press(Qt::LeftButton, P1);
+        interrupt(*form);
+        EXPECT_THAT(sent(), ElementsAre(noteOnAt(P1), noteOffAt(P1))) << what;
+        EXPECT_EQ(form->Pad().state().x, -1) << what;
+        driver.clearRecords();
+        move(P2);
+        release(Qt::LeftButton, P2);
+        EXPECT_THAT(sent(), IsEmpty()) << what;
+        form.reset();
+        std::remove(SettingsFileName().c_str());   // the next window starts on channel 1 again
+    }
 }
 
 // The zone centres from left to right along the top row: the scale's notes rising, at velocity 127.
