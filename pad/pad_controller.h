@@ -65,6 +65,7 @@ private:
     bool IsMidiOutOpen() const;
     void SendNoteOn();
     void SendNoteOff();
+    void ForgetNote();
     void SendModulation();
     void SendRed();
     void SendGreen();

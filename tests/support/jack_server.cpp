@@ -65,6 +65,12 @@ JackServer::JackServer()
 {
     setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
     setenv("JACK_NO_START_SERVER", "1", 1);
+    start();
+}
+
+void JackServer::start()
+{
+    if (pid_ > 0) return;
     pid_ = spawnQuiet({"jackd", "--no-realtime", "-n", name_, "-d", "dummy", "-r", "48000", "-p", "256"},
                       {"JACK_NO_AUDIO_RESERVATION=1"});
     const auto deadline = std::chrono::steady_clock::now() + 15s;
@@ -128,6 +134,8 @@ JackMidiReader::~JackMidiReader()
 void JackMidiReader::shutdown(void* self) { static_cast<JackMidiReader*>(self)->serverGone_ = true; }
 
 std::string JackMidiReader::portName() const { return jack_port_name(port_); }
+
+bool JackMidiReader::connected() const { return jack_port_connected(port_) > 0; }
 
 int JackMidiReader::process(jack_nframes_t frames, void* self)
 {
