@@ -42,17 +42,6 @@ FakeMidiDriver::FakeMidiDriver()
 {
     calls_.reserve(kReservedRecords);
     messages_.reserve(kReservedRecords);
-    deliverer_ = std::thread([this] { deliveryLoop(); });
-}
-
-FakeMidiDriver::~FakeMidiDriver()
-{
-    {
-        std::lock_guard lock(mutex_);
-        stopping_ = true;
-    }
-    changed_.notify_all();
-    deliverer_.join();
 }
 
 uint32_t FakeMidiDriver::addDevice(std::string_view name) { return addDevice(fakeCaps(name)); }
@@ -84,29 +73,30 @@ void FakeMidiDriver::clearFailures()
 
 void FakeMidiDriver::setAutoDone(bool automatic)
 {
-    {
-        std::lock_guard lock(mutex_);
-        autoDone_ = automatic;
-        if (automatic)
-            for (PendingDone& done : pending_) done.released = true;
-    }
-    changed_.notify_all();
+    std::lock_guard lock(mutex_);
+    autoDone_ = automatic;
+    if (automatic) releaseHeld();
 }
 
 void FakeMidiDriver::deliverDone()
 {
-    {
-        std::lock_guard lock(mutex_);
-        for (PendingDone& done : pending_) done.released = true;
-    }
-    changed_.notify_all();
+    std::lock_guard lock(mutex_);
+    releaseHeld();
+}
+
+void FakeMidiDriver::releaseHeld(HMIDIOUT handle)
+{
+    std::erase_if(held_, [&](const DoneNotifier::Report& report) {
+        if (handle && report.device != handle) return false;
+        done_.post(report);
+        return true;
+    });
 }
 
 void FakeMidiDriver::waitUntilDoneDelivered()
 {
     deliverDone();
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return pending_.empty() && inDelivery_ == 0; });
+    done_.flush();
 }
 
 bool FakeMidiDriver::awaitDoneNotifications()
@@ -146,12 +136,6 @@ std::size_t FakeMidiDriver::openDeviceCount() const
 {
     std::lock_guard lock(mutex_);
     return open_.size();
-}
-
-std::size_t FakeMidiDriver::pendingDoneCount() const
-{
-    std::lock_guard lock(mutex_);
-    return pending_.size() + inDelivery_;
 }
 
 void FakeMidiDriver::clearRecords()
@@ -288,8 +272,12 @@ MMRESULT FakeMidiDriver::midiOutLongMsg(HMIDIOUT handle, MIDIHDR* header, uint32
     const auto* bytes = reinterpret_cast<const uint8_t*>(header->lpData);
     messages_.push_back({handle, 0, std::vector<uint8_t>(bytes, bytes + header->dwBufferLength)});
     header->dwFlags = (header->dwFlags & ~MHDR_DONE) | MHDR_INQUEUE;
-    pending_.push_back({*device, header, autoDone_});
-    changed_.notify_all();
+    const DoneNotifier::Report report{device->callback, handle, device->instance, header};
+    if (autoDone_) {
+        done_.post(report);
+    } else {
+        held_.push_back(report);
+    }
     return result(MMSYSERR_NOERROR);
 }
 
@@ -314,13 +302,10 @@ MMRESULT FakeMidiDriver::midiOutClose(HMIDIOUT handle)
     if (const MMRESULT code = checkHandle(MidiCall::Close, handle, nullptr, device)) return code;
     // Like a driver that flushes its queue on close: every header of the device is reported first,
     // and no callback for the handle comes after the close.
-    for (PendingDone& done : pending_)
-        if (done.device.handle == handle) done.released = true;
-    changed_.notify_all();
-    changed_.wait(lock, [&] {
-        return inDelivery_ == 0 && std::none_of(pending_.begin(), pending_.end(),
-                                                [&](const PendingDone& done) { return done.device.handle == handle; });
-    });
+    releaseHeld(handle);
+    lock.unlock();
+    done_.flush();
+    lock.lock();
     device = findOpen(handle);
     const uint32_t id = device->deviceId;
     open_.erase(open_.begin() + (device - open_.data()));
@@ -339,28 +324,4 @@ MMRESULT FakeMidiDriver::midiOutGetErrorTextA(MMRESULT code, char* text, uint32_
     std::memcpy(text, known.data(), length);
     text[length] = '\0';
     return record(MidiCall::GetErrorText, 0, nullptr, nullptr, MMSYSERR_NOERROR);
-}
-
-void FakeMidiDriver::deliveryLoop()
-{
-    // Headers are reported in the order they were sent, skipping those that are still held back.
-    auto nextReleased = [this] {
-        return std::find_if(pending_.begin(), pending_.end(), [](const PendingDone& done) { return done.released; });
-    };
-    std::unique_lock lock(mutex_);
-    for (;;) {
-        changed_.wait(lock, [&] { return stopping_ || nextReleased() != pending_.end(); });
-        if (stopping_) return;
-        const auto next = nextReleased();
-        const PendingDone done = *next;
-        pending_.erase(next);
-        done.header->dwFlags = (done.header->dwFlags & ~MHDR_INQUEUE) | MHDR_DONE;
-        ++inDelivery_;
-        lock.unlock();
-        done.device.callback(done.device.handle, MOM_DONE, done.device.instance,
-                             reinterpret_cast<uintptr_t>(done.header), 0);
-        lock.lock();
-        --inDelivery_;
-        changed_.notify_all();
-    }
 }

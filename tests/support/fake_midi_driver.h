@@ -3,16 +3,14 @@
 // every message in order, and receive done notifications from the fake's own thread, as from a driver.
 #pragma once
 
+#include "platform/done_notifier.h"
 #include "platform/midi_services.h"
 
-#include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 enum class MidiCall { GetNumDevs, GetDevCaps, Open, ShortMsg, PrepareHeader, LongMsg, UnprepareHeader, Close, GetErrorText };
@@ -42,7 +40,6 @@ public:
     static constexpr std::size_t kReservedRecords = 4096;
 
     FakeMidiDriver();
-    ~FakeMidiDriver() override;
     FakeMidiDriver(const FakeMidiDriver&) = delete;
     FakeMidiDriver& operator=(const FakeMidiDriver&) = delete;
 
@@ -57,8 +54,8 @@ public:
     void fail(MidiCall call, MMRESULT code, std::optional<uint32_t> device = std::nullopt, int times = -1);
     void clearFailures();
 
-    // With automatic done (the default) the fake's thread reports each long message soon after it was
-    // sent; otherwise headers wait until deliverDone() or the device's close.
+    // With automatic done (the default) a thread of the fake's own reports each long message soon after
+    // it was sent, as a driver does; otherwise headers wait until deliverDone() or the device's close.
     void setAutoDone(bool automatic);
     void deliverDone();
     // Blocks until every long message sent so far has been reported through the callback.
@@ -73,7 +70,6 @@ public:
     // The latest record of `call`; fails the test's expectations with a default record if none.
     MidiCallRecord lastCall(MidiCall call) const;
     std::size_t openDeviceCount() const;
-    std::size_t pendingDoneCount() const;
     void clearRecords();
 
     // The fake's text for a code it knows, or an empty string.
@@ -103,11 +99,6 @@ private:
         std::optional<uint32_t> device;
         int times;
     };
-    struct PendingDone {
-        OpenDevice device;
-        MIDIHDR* header;
-        bool released;
-    };
 
     std::optional<MIDIOUTCAPSA> mapperCaps() const;
     const OpenDevice* findOpen(HMIDIOUT handle) const;
@@ -115,22 +106,20 @@ private:
     MMRESULT record(MidiCall call, uint32_t device, HMIDIOUT handle, MIDIHDR* header, MMRESULT result,
                     uintptr_t instance = 0);
     MMRESULT checkHandle(MidiCall call, HMIDIOUT handle, MIDIHDR* header, const OpenDevice*& device);
-    void deliveryLoop();
+    // Hands the held reports (of `handle` only, when given) to the done thread.
+    void releaseHeld(HMIDIOUT handle = nullptr);
 
     mutable std::mutex mutex_;
-    std::condition_variable changed_;
     std::vector<MIDIOUTCAPSA> devices_;
     std::optional<MIDIOUTCAPSA> mapper_;
     std::vector<Failure> failures_;
     std::vector<OpenDevice> open_;
     std::vector<MidiCallRecord> calls_;
     std::vector<SentMidiMessage> messages_;
-    std::deque<PendingDone> pending_;
-    std::size_t inDelivery_ = 0;
+    std::vector<DoneNotifier::Report> held_;
     uintptr_t nextHandle_ = 0x1000;
     bool autoDone_ = true;
-    bool stopping_ = false;
-    std::thread deliverer_;
+    DoneNotifier done_;   // last: its thread ends before the records it reports about go
 };
 
 // Installs a driver as the current MIDI services for its lifetime.
