@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTabWidget>
 
 namespace {
@@ -92,6 +93,18 @@ QRect TFormMain::OuterBounds() const
     return frameGeometry();
 }
 
+namespace {
+
+// The width of the widest screen and the height of the tallest.
+QSize largestScreenSize()
+{
+    QSize largest;
+    for (const QScreen* screen : QGuiApplication::screens()) largest = largest.expandedTo(screen->size());
+    return largest;
+}
+
+} // namespace
+
 // Qt sizes a window by its client area; the frame's extra width and height, as far as the platform
 // reports them, are taken off so that the outer bounds come out as asked.
 void TFormMain::SetOuterBounds(const QRect& bounds)
@@ -99,7 +112,9 @@ void TFormMain::SetOuterBounds(const QRect& bounds)
     const QSize frame = frameGeometry().size() - size();
     setMinimumSize(kMinimumSize - frame);
     move(bounds.topLeft());
-    resize(bounds.size() - frame);
+    // No larger than a screen: a stored size of any value would otherwise be allocated as it is.
+    const QSize largest = largestScreenSize();
+    resize((largest.isEmpty() ? bounds.size() : bounds.size().boundedTo(largest)) - frame);
     // A window not yet shown has no frame yet; its bounds are fitted again once the frame is known.
     unfittedBounds_ = isVisible() ? std::nullopt : std::optional(bounds);
     fittedFrame_ = frame;

@@ -5,10 +5,11 @@
 #include "app/spin_edit.h"
 #include "platform/midi_services.h"
 
-#include <cctype>
-
 #include <QComboBox>
 #include <QSignalBlocker>
+
+#include <cctype>
+#include <string>
 
 namespace {
 

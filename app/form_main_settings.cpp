@@ -44,5 +44,6 @@ void TFormMain::LoadSettings()
 void TFormMain::SaveSettings()
 {
     const TFormMainSettingsHost host(*this);
+    createSettingsFolder();
     saveWindowSettings(host, SettingsFileName());
 }

@@ -5,8 +5,10 @@
 #include "pad/picture.h"
 #include "pad/picture_reading.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -41,28 +43,44 @@ bool readHeader(const QByteArray& bytes, BitmapHeader& header)
     return true;
 }
 
-bool plausible(const BitmapHeader& h, qsizetype fileBytes)
+// The file's bytes that the decoder reads, or nothing when the header does not fit the file.
+std::optional<int64_t> bytesToRead(const BitmapHeader& h, int64_t fileBytes)
 {
     switch (h.bitsPerPixel) {
     case 1: case 4: case 8: case 16: case 24: case 32: break;
-    default: return false;
+    default: return std::nullopt;
     }
-    if (h.width <= 0 || h.height == 0 || h.planes != 1) return false;
-    if (h.pixelOffset < kFileHeaderBytes + h.headerBytes || h.pixelOffset >= fileBytes) return false;
-    if (h.compression != kUncompressed && h.compression != kBitFields && h.compression != kAlphaBitFields) return true;
+    if (h.width <= 0 || h.height == 0 || h.planes != 1) return std::nullopt;
+    if (h.pixelOffset < kFileHeaderBytes + h.headerBytes || h.pixelOffset >= fileBytes) return std::nullopt;
+    const int64_t rows = std::llabs(h.height);
+    // Decoded, a pixel takes at most one byte (indexed) or four; larger pictures than Qt is allowed to
+    // allocate are refused before anything more is read.
+    int64_t pixels = 0;
+    if (__builtin_mul_overflow(h.width, rows, &pixels)) return std::nullopt;
+    if (pixels > int64_t{kPictureAllocationLimitMb} * 1024 * 1024 / (h.bitsPerPixel <= 8 ? 1 : 4)) return std::nullopt;
+    if (h.compression != kUncompressed && h.compression != kBitFields && h.compression != kAlphaBitFields) {
+        // An encoded pixel takes at most two bytes, plus a line end per row and the picture's end.
+        return std::min(fileBytes, h.pixelOffset + 2 * pixels + 2 * rows + 2);
+    }
     // Uncompressed rows are padded to whole 32-bit words; all of them must be in the file.
-    const int64_t rowBytes = (h.width * h.bitsPerPixel + 31) / 32 * 4;
-    int64_t pixelBytes = 0;
-    if (__builtin_mul_overflow(rowBytes, std::llabs(h.height), &pixelBytes)) return false;
-    return pixelBytes <= fileBytes - h.pixelOffset;
+    const int64_t pixelBytes = (h.width * h.bitsPerPixel + 31) / 32 * 4 * rows;
+    if (pixelBytes > fileBytes - h.pixelOffset) return std::nullopt;
+    return h.pixelOffset + pixelBytes;
 }
 
 } // namespace
 
-QImage ReadBitmapFile(const QByteArray& bytes)
+qint64 BitmapBytesToRead(const QByteArray& head, qint64 fileBytes)
 {
     BitmapHeader header;
-    if (!readHeader(bytes, header) || !plausible(header, bytes.size())) throw EPictureError(kBitmapNotValid);
+    const std::optional<int64_t> bytes = readHeader(head, header) ? bytesToRead(header, fileBytes) : std::nullopt;
+    if (!bytes) throw EPictureError(kBitmapNotValid);
+    return *bytes;
+}
+
+QImage ReadBitmapFile(const QByteArray& bytes)
+{
+    BitmapBytesToRead(bytes, bytes.size());  // raises for a header that does not fit the bytes
     QImage image = DecodeImage(bytes, "bmp");
     if (image.isNull()) throw EPictureError(kBitmapNotValid);
     return image;

@@ -4,32 +4,44 @@
 #include "pad/picture.h"
 #include "pad/picture_reading.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace {
 
 constexpr int kDirectoryBytes = 6, kEntryBytes = 16;
 constexpr uint32_t kIconType = 1;
 
-bool directoryValid(const QByteArray& bytes)
+// The end of the last image in the file, or nothing when the directory is broken.
+std::optional<int64_t> imagesEnd(const QByteArray& head, int64_t fileBytes)
 {
-    const auto reserved = readLe(bytes, 0, 2), type = readLe(bytes, 2, 2), count = readLe(bytes, 4, 2);
-    if (!reserved || !type || !count || *reserved != 0 || *type != kIconType || *count == 0) return false;
+    const auto reserved = readLe(head, 0, 2), type = readLe(head, 2, 2), count = readLe(head, 4, 2);
+    if (!reserved || !type || !count || *reserved != 0 || *type != kIconType || *count == 0) return std::nullopt;
     const int64_t imagesStart = kDirectoryBytes + int64_t(kEntryBytes) * *count;
+    int64_t end = imagesStart;
     for (uint32_t i = 0; i < *count; ++i) {
         const qsizetype entry = kDirectoryBytes + qsizetype(kEntryBytes) * i;
-        const auto size = readLe(bytes, entry + 8, 4), offset = readLe(bytes, entry + 12, 4);
-        if (!size || !offset || *size == 0 || *offset < imagesStart) return false;
-        if (int64_t(*offset) + *size > bytes.size()) return false;
+        const auto size = readLe(head, entry + 8, 4), offset = readLe(head, entry + 12, 4);
+        if (!size || !offset || *size == 0 || *offset < imagesStart) return std::nullopt;
+        end = std::max(end, int64_t(*offset) + *size);
     }
-    return true;
+    if (end > fileBytes) return std::nullopt;
+    return end;
 }
 
 } // namespace
 
+qint64 IconBytesToRead(const QByteArray& head, qint64 fileBytes)
+{
+    const std::optional<int64_t> end = imagesEnd(head, fileBytes);
+    if (!end) throw EPictureError(kIconNotValid);
+    return *end;
+}
+
 QImage ReadIconFile(const QByteArray& bytes)
 {
-    if (!directoryValid(bytes)) throw EPictureError(kIconNotValid);
+    IconBytesToRead(bytes, bytes.size());  // raises for a broken directory
     QImage image = DecodeImage(bytes, "ico");
     if (image.isNull()) throw EPictureError(kIconNotValid);
     return image;

@@ -24,7 +24,9 @@ public:
     // Creates the synthesizer, loads the SoundFont and starts audio output. MMSYSERR_ALLOCATED when
     // already open, MIDIERR_NOAUDIO when no audio output works; nothing is printed either way.
     MMRESULT open();
-    // Plays one packed short message at once; called on the GUI thread, never allocates or locks.
+    // Plays one packed short message at once; called on the GUI thread, never allocates. FluidSynth's
+    // thread-safe API takes the synthesizer's lock, which the audio thread also holds while it renders
+    // a block, so a call may wait that long.
     // MMSYSERR_INVALPARAM when the low byte is not a status byte.
     MMRESULT shortMessage(uint32_t message);
     // Passes one system exclusive message (with its F0 ... F7 framing) to the synthesizer;

@@ -1,15 +1,25 @@
 // An open JACK MIDI output; see jack_midi_connection.h.
 #include "platform/jack_midi_connection.h"
 
+#include "platform/jack_event_offset.h"
 #include "platform/our_port_names.h"
 
 #include <jack/midiport.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
+#include <thread>
 
 namespace {
+
+using namespace std::chrono_literals;
+
+struct RecordHeader {
+    uint32_t length;
+    jack_nframes_t sent;   // jack_frame_time() when the message was queued
+};
 
 constexpr size_t kRingBytes = size_t{1} << 17;   // holds the longest message (65535 bytes) and more
 // A port's MIDI buffer holds its own header and one event record besides the bytes (48 bytes in
@@ -54,6 +64,7 @@ MMRESULT JackMidiConnection::setUp()
         jack_set_port_registration_callback(client, &JackMidiConnection::portRegistration, this) != 0 ||
         jack_activate(client) != 0)
         return MMSYSERR_ERROR;
+    active_ = true;
     return connect();
 }
 
@@ -78,6 +89,7 @@ JackMidiConnection::~JackMidiConnection()
 {
     // Closing stops the process callback; after the server has gone the client stays unclosed, and
     // so does the ring it might still read.
+    if (active_) drain();
     const bool gone = client_->serverGone();
     client_.reset();
     watch_.reset();
@@ -90,8 +102,32 @@ void JackMidiConnection::makeAnew()
 {
     std::unique_ptr<JackClient> client = JackClient::open(kOurClientName);
     if (!client) return;   // the next probe tries again
+    active_ = false;
     client_ = std::move(client);
     setUp();
+}
+
+void JackMidiConnection::drain() const
+{
+    if (client_->serverGone()) return;
+    jack_client_t* client = client_->get();
+    const auto period = std::chrono::microseconds(uint64_t{jack_get_buffer_size(client)} * 1000000 /
+                                                  std::max(jack_get_sample_rate(client), jack_nframes_t{1}));
+    const auto deadline = std::chrono::steady_clock::now() + std::max<std::chrono::microseconds>(4 * period, 100ms);
+    // Once the ring is empty, the cycle that took its last record must finish too, and the graph's
+    // cycle with it (ours starts again only after that), so the events reach the port's readers.
+    bool emptied = false;
+    uint32_t emptiedAt = 0;
+    while (!client_->serverGone() && std::chrono::steady_clock::now() < deadline) {
+        const uint32_t cycles = cycles_.load(std::memory_order_acquire);
+        if (!emptied && jack_ringbuffer_read_space(ring_) == 0) {
+            emptied = true;
+            emptiedAt = cycles;
+        } else if (emptied && cycles - emptiedAt >= 2) {
+            return;
+        }
+        std::this_thread::sleep_for(1ms);
+    }
 }
 
 MMRESULT JackMidiConnection::sendShort(const uint8_t* bytes, size_t length) { return queue(bytes, length); }
@@ -101,10 +137,10 @@ MMRESULT JackMidiConnection::sendLong(const uint8_t* bytes, size_t length) { ret
 MMRESULT JackMidiConnection::queue(const uint8_t* bytes, size_t length)
 {
     if (client_->serverGone() || destinationGone_.load(std::memory_order_relaxed)) return MIDIERR_NODEVICE;
-    const uint32_t size = static_cast<uint32_t>(length);
     if (length > maxMessage_) return MMSYSERR_INVALPARAM;
-    if (jack_ringbuffer_write_space(ring_) < sizeof size + length) return MIDIERR_NOTREADY;
-    jack_ringbuffer_write(ring_, reinterpret_cast<const char*>(&size), sizeof size);
+    const RecordHeader header{static_cast<uint32_t>(length), jack_frame_time(client_->get())};
+    if (jack_ringbuffer_write_space(ring_) < sizeof header + length) return MIDIERR_NOTREADY;
+    jack_ringbuffer_write(ring_, reinterpret_cast<const char*>(&header), sizeof header);
     jack_ringbuffer_write(ring_, reinterpret_cast<const char*>(bytes), length);
     return MMSYSERR_NOERROR;
 }
@@ -115,22 +151,28 @@ int JackMidiConnection::process(jack_nframes_t frames, void* self)
     jack_ringbuffer_t* ring = connection->ring_;
     void* buffer = jack_port_get_buffer(connection->out_, frames);
     jack_midi_clear_buffer(buffer);
+    const jack_nframes_t cycleStart = jack_last_frame_time(connection->client_->get());
     bool wroteAny = false;
-    uint32_t size = 0;
-    // A record is complete once its bytes are readable too: the length is written first.
-    while (jack_ringbuffer_peek(ring, reinterpret_cast<char*>(&size), sizeof size) == sizeof size &&
-           jack_ringbuffer_read_space(ring) >= sizeof size + size) {
-        jack_midi_data_t* slot = jack_midi_event_reserve(buffer, 0, size);
+    jack_nframes_t earliest = 0;
+    RecordHeader header{};
+    // A record is complete once its bytes are readable too: the header is written first.
+    while (jack_ringbuffer_peek(ring, reinterpret_cast<char*>(&header), sizeof header) == sizeof header &&
+           jack_ringbuffer_read_space(ring) >= sizeof header + header.length) {
+        const std::optional<jack_nframes_t> offset = jackEventOffset(header.sent, cycleStart, frames, earliest);
+        if (!offset) break;
+        jack_midi_data_t* slot = jack_midi_event_reserve(buffer, *offset, header.length);
         // What does not fit waits for the next cycle; what fits no empty buffer is dropped.
         if (!slot && wroteAny) break;
-        jack_ringbuffer_read_advance(ring, sizeof size);
+        jack_ringbuffer_read_advance(ring, sizeof header);
         if (slot) {
-            jack_ringbuffer_read(ring, reinterpret_cast<char*>(slot), size);
+            jack_ringbuffer_read(ring, reinterpret_cast<char*>(slot), header.length);
             wroteAny = true;
+            earliest = *offset;
         } else {
-            jack_ringbuffer_read_advance(ring, size);
+            jack_ringbuffer_read_advance(ring, header.length);
         }
     }
+    connection->cycles_.fetch_add(1, std::memory_order_release);
     return 0;
 }
 

@@ -1,6 +1,7 @@
 // One open JACK output: a client "Pixono" with the MIDI output port "out", connected to a destination
 // port or, for the virtual output, left for others to connect to. The GUI thread queues messages in a
-// lock-free ring; the process callback writes them to the port in order.
+// lock-free ring, each stamped with the frame time it was sent at; the process callback writes them to
+// the port in order, each one period after it was sent.
 //
 // While a Qt application runs, the output follows the system: a destination that leaves and a port of
 // the same full name that appears again are connected again at once, and after the server has gone a
@@ -22,6 +23,8 @@ class JackMidiConnection final : public MidiConnection {
 public:
     // Opens the output and connects it to the input port named `destination` (none when empty).
     static MMRESULT open(const std::string& destination, std::unique_ptr<MidiConnection>& connection);
+    // Delivers what is queued (waiting a few periods at most, not at all once the server has gone),
+    // then closes the client.
     ~JackMidiConnection() override;
 
     MMRESULT sendShort(const uint8_t* bytes, size_t length) override;
@@ -36,13 +39,16 @@ private:
     void makeAnew();
     static int process(jack_nframes_t frames, void* self);
     static void portRegistration(jack_port_id_t port, int registered, void* self);
+    void drain() const;
 
     std::unique_ptr<JackClient> client_;
     const std::string destinationName_;
     jack_port_t* out_ = nullptr;
     std::atomic<jack_port_t*> destination_{nullptr};
-    jack_ringbuffer_t* ring_ = nullptr;   // records: [uint32 length][bytes]
+    jack_ringbuffer_t* ring_ = nullptr;   // records: [uint32 length][uint32 frame sent at][bytes]
     size_t maxMessage_ = 0;               // longest message one cycle's port buffer can carry
     std::atomic<bool> destinationGone_{false};
+    bool active_ = false;
+    std::atomic<uint32_t> cycles_{0};     // process callbacks completed
     std::unique_ptr<JackServerWatch> watch_;   // made before the client is active
 };

@@ -7,7 +7,7 @@
 
 // Copies the value of `key` in `section` of the file (blanks around it removed, one pair of enclosing
 // quotation marks dropped), or `defaultValue` when the file, section or key is missing or the file
-// cannot be read, into `buffer`: at most min(size - 1, 2047) characters and a closing NUL.
+// cannot be read (anything but a regular file of at most 16 MB counts as unreadable), into `buffer`: at most min(size - 1, 2047) characters and a closing NUL.
 // Returns the number of characters copied.
 uint32_t GetPrivateProfileStringA(const char* section, const char* key, const char* defaultValue,
                                   char* buffer, uint32_t size, const char* fileName);

@@ -1,6 +1,8 @@
 // Line scanner and editor behind the profile file services.
 #include "platform/profile_text.h"
 
+#include "platform/joined.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -127,7 +129,7 @@ std::string_view endingFor(const Line& last, std::string_view lineEnd)
 std::string encoded(std::string_view value)
 {
     const bool changesOnReading = trimmed(value).size() != value.size() || unquoted(value).size() != value.size();
-    return changesOnReading ? "\"" + std::string(value) + "\"" : std::string(value);
+    return changesOnReading ? joined({"\"", value, "\""}) : std::string(value);
 }
 
 } // namespace
@@ -156,7 +158,7 @@ std::string withProfileValue(std::string_view text, std::string_view section, st
     const auto lines = linesOf(text);
     const Location where = locate(text, lines, section, key);
     const std::string_view lineEnd = lineEndOf(text);
-    const std::string entry = std::string(trimmed(key)) + "=" + encoded(value);
+    const std::string entry = joined({trimmed(key), "=", encoded(value)});
     std::string result(text);
     if (where.key) {
         const Line& line = lines[*where.key];
@@ -165,11 +167,10 @@ std::string withProfileValue(std::string_view text, std::string_view section, st
     } else if (where.header) {
         const Line& anchor = lines[where.anchor];
         const std::string_view anchorEnd = text.substr(anchor.contentEnd, anchor.end - anchor.contentEnd);
-        result.insert(anchor.end, anchor.hasNewline ? entry + std::string(anchorEnd)
-                                                    : std::string(endingFor(anchor, lineEnd)) + entry);
+        result.insert(anchor.end, anchor.hasNewline ? joined({entry, anchorEnd}) : joined({endingFor(anchor, lineEnd), entry}));
     } else {
         if (!lines.empty() && !lines.back().hasNewline) result += endingFor(lines.back(), lineEnd);
-        result += "[" + std::string(trimmed(section)) + "]" + std::string(lineEnd) + entry + std::string(lineEnd);
+        result += joined({"[", trimmed(section), "]", lineEnd, entry, lineEnd});
     }
     return result;
 }

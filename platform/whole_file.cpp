@@ -1,12 +1,15 @@
 // Whole-file reads and crash-safe replacement: temporary file, fsync, rename.
 #include "platform/whole_file.h"
 
+#include "platform/joined.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
 
@@ -35,8 +38,8 @@ TemporaryFile createBeside(const std::filesystem::path& target, mode_t mode)
     static std::atomic<unsigned> counter{0};
     const std::filesystem::path folder = target.parent_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = "." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
-                                 std::to_string(counter.fetch_add(1)) + ".tmp";
+        const std::string name = joined({".", target.filename().string(), ".", std::to_string(::getpid()), ".",
+                                         std::to_string(counter.fetch_add(1)), ".tmp"});
         TemporaryFile file{(folder / name).string()};
         file.fd = ::open(file.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (file.fd >= 0 || errno != EEXIST) return file;
@@ -56,24 +59,29 @@ void syncFolder(const std::filesystem::path& target)
 
 } // namespace
 
-WholeFile readWholeFile(const std::string& path)
+WholeFile readWholeFile(const std::string& path, size_t maxBytes)
 {
-    WholeFile file;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        file.status = errno == ENOENT ? WholeFile::Status::Missing : WholeFile::Status::Unreadable;
-        return file;
+    const WholeFile unreadable{WholeFile::Status::Unreadable, {}};
+    // Non-blocking, so that opening a named pipe cannot wait for a writer; checked again once open,
+    // in case the name was replaced in between.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT ? WholeFile{} : unreadable;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || uintmax_t(status.st_size) > maxBytes) {
+        ::close(fd);
+        return unreadable;
     }
-    file.status = WholeFile::Status::Read;
+    WholeFile file{WholeFile::Status::Read, {}};
     char chunk[4096];
     for (;;) {
         const ssize_t count = ::read(fd, chunk, sizeof chunk);
         if (count < 0 && errno == EINTR) continue;
-        if (count < 0) {
-            file = {WholeFile::Status::Unreadable, {}};
+        if (count == 0) break;
+        // A file that grew past the limit while being read is refused like one that was too large.
+        if (count < 0 || file.bytes.size() + size_t(count) > maxBytes) {
+            file = unreadable;
             break;
         }
-        if (count == 0) break;
         file.bytes.append(chunk, static_cast<size_t>(count));
     }
     ::close(fd);

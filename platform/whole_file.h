@@ -10,8 +10,10 @@ struct WholeFile {
     std::string bytes;  // the content when Read, else empty
 };
 
-// The file's bytes; Missing when no file has that name, Unreadable for a folder or a refused read.
-WholeFile readWholeFile(const std::string& path);
+// The file's bytes; Missing when no file has that name; Unreadable for anything but a regular file
+// (a folder, a named pipe, a device), for a file of more than `maxBytes` and for a refused read.
+// Never waits: a named pipe with no writer is refused at once.
+WholeFile readWholeFile(const std::string& path, size_t maxBytes);
 
 // Makes `bytes` the file's content: writes them to a new file in the same folder, flushes it to disk
 // and renames it over `path` (through a symbolic link to its target), keeping the old file's

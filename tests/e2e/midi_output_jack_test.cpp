@@ -1,6 +1,7 @@
 // TMidiOutput over the system driver and a real JACK server: a port chosen by name plays the exact
-// bytes in order, reports its long message once, sends short messages without allocating, and
-// raises EmidioutputError once the server has gone.
+// bytes in order, reports its long message once, sends short messages without allocating, raises
+// EmidioutputError once the server has gone, delivers each message one period after it was sent, and
+// delivers what was sent before it closes.
 #include "midi/midi_output.h"
 #include "tests/support/allocation_counter.h"
 #include "tests/support/jack_server.h"
@@ -10,6 +11,7 @@
 
 #include <QObject>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <optional>
@@ -19,7 +21,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class MidiOutputOverJack : public WithQtApplication, public ::testing::Test {
+template <unsigned Period>
+class OverJackAt : public WithQtApplication, public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -27,11 +30,14 @@ protected:
         ASSERT_TRUE(port->Open());
     }
 
-    JackServer server;
+    JackServer server{Period};
     JackMidiReader reader{"midi-monitor"};
     QObject owner;
     TMidiOutput* port = new TMidiOutput(&owner);
 };
+
+using MidiOutputOverJack = OverJackAt<256>;
+using MidiOutputOverSlowJack = OverJackAt<1024>;   // a common desktop setting: 21.3 ms a cycle
 
 // The client hears of a stopped server a moment later; until then sends still succeed.
 std::optional<EmidioutputError> sendUntilRaised(TMidiOutput& port)
@@ -89,4 +95,35 @@ TEST_F(MidiOutputOverJack, StoppedServerMakesTheNextSendRaise)
     EXPECT_EQ(error->message(), port->DriverErrorText(MIDIERR_NODEVICE));
     EXPECT_THROW(port->SendLongMessage(std::array<uint8_t, 2>{0xF0, 0xF7}.data(), 2), EmidioutputError);
     EXPECT_TRUE(port->Close());
+}
+
+TEST_F(MidiOutputOverSlowJack, EveryMessageArrivesOnePeriodAfterItWasSentInOrder)
+{
+    constexpr int count = 100;
+    std::vector<jack_nframes_t> sent(count);
+    std::vector<MidiBytes> expected;
+    for (int i = 0; i < count; ++i) expected.push_back({0x90, static_cast<uint8_t>(i), 100});
+    std::thread sender([&] {
+        auto next = std::chrono::steady_clock::now();
+        for (int i = 0; i < count; ++i) {
+            std::this_thread::sleep_until(next += 2500us);
+            sent[i] = reader.frameTime();
+            port->SendShortMessage(0x90, static_cast<uint8_t>(i), 100);
+        }
+    });
+    sender.join();
+
+    ASSERT_EQ(reader.waitForEvents(count), expected);
+    std::vector<int32_t> latency;
+    for (int i = 0; i < count; ++i) latency.push_back(static_cast<int32_t>(reader.arrivalFrames()[i] - sent[i]));
+    const auto [fastest, slowest] = std::minmax_element(latency.begin(), latency.end());
+    EXPECT_LE(*slowest - *fastest, 48) << "latency from " << *fastest << " to " << *slowest << " frames";   // 1 ms
+}
+
+TEST_F(MidiOutputOverSlowJack, CloseDeliversTheMessagesSentJustBefore)
+{
+    port->SendShortMessage(0x90, 60, 100);
+    port->SendShortMessage(0x80, 60, 0);
+    EXPECT_TRUE(port->Close());
+    EXPECT_EQ(reader.waitForEvents(2), (std::vector<MidiBytes>{{0x90, 60, 100}, {0x80, 60, 0}}));
 }

@@ -111,10 +111,12 @@ TEST_F(SettingsRoundTrip, ShownWindowKeepsTheStoredBoundsOnceItsFrameIsKnown)
 {
     struct Case {
         const char* storedSize;
-        const char* writtenSize;  // the minimum size applies to the outer bounds
+        const char* writtenSize;  // the minimum size and the offscreen screen's 800 x 800 apply
     };
     for (const Case& c : {Case{"Width=500\nHeight=520\n", "Width=500\nHeight=520\n"},
-                          Case{"Width=100\nHeight=100\n", "Width=416\nHeight=454\n"}}) {
+                          Case{"Width=100\nHeight=100\n", "Width=416\nHeight=454\n"},
+                          Case{"Width=32767\nHeight=32767\n", "Width=800\nHeight=800\n"},
+                          Case{"Width=100000\nHeight=300\n", "Width=800\nHeight=454\n"}}) {
         SCOPED_TRACE(c.storedSize);
         const std::string written = runWith(settingsText("", "1", "Left=30\nTop=40\n" + std::string(c.storedSize)),
                                             [](TFormMain& form) {

@@ -9,8 +9,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <memory>
 #include <stdexcept>
 #include <thread>
 
@@ -20,9 +25,10 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Forks and execs `argv` with stdin, stdout and stderr on /dev/null; the child is sent SIGTERM
-// if the thread that started it ends first, so a crashed test leaves no server behind.
-pid_t spawnQuiet(std::vector<std::string> args, const std::vector<std::string>& extraEnv)
+// Forks and execs `argv` with stdin, stdout and stderr on /dev/null (stderr on `errorFd` when one is
+// given); the child is sent SIGTERM if the thread that started it ends first, so a crashed test leaves
+// no server behind.
+pid_t spawnQuiet(std::vector<std::string> args, const std::vector<std::string>& extraEnv, int errorFd = -1)
 {
     std::vector<std::string> envStrings(extraEnv);
     for (char** e = environ; *e; ++e) envStrings.emplace_back(*e);
@@ -38,7 +44,7 @@ pid_t spawnQuiet(std::vector<std::string> args, const std::vector<std::string>& 
         const int null = open("/dev/null", O_RDWR);
         dup2(null, 0);
         dup2(null, 1);
-        dup2(null, 2);
+        dup2(errorFd >= 0 ? errorFd : null, 2);
         execvpe(argv[0], argv.data(), envp.data());
         _exit(127);
     }
@@ -56,12 +62,32 @@ bool exited(pid_t pid, std::chrono::milliseconds within)
     return false;
 }
 
-std::atomic<unsigned> serverCount{0};
+// Names fixed by the test program's path and the server's place among those this process started.
+// JACK2 keeps 8 servers in its registry, and the slot of a server that died without cleaning up goes
+// only to the next server of the same name; within one process a name is not used twice, because
+// libjack keeps the state of clients left behind by a stopped server.
+std::string serverName()
+{
+    static std::atomic<unsigned> started{0};
+    char exe[PATH_MAX] = {};
+    const ssize_t length = readlink("/proc/self/exe", exe, sizeof exe - 1);
+    char hash[9];
+    std::snprintf(hash, sizeof hash, "%08x",
+                  static_cast<unsigned>(std::hash<std::string>{}(std::string(exe, std::max<ssize_t>(length, 0)))));
+    return std::string("pixono-test-") + hash + "-" + std::to_string(started++);
+}
+
+std::string wholeFile(FILE* file)
+{
+    std::string text;
+    std::rewind(file);
+    for (int c; (c = std::fgetc(file)) != EOF;) text += static_cast<char>(c);
+    return text;
+}
 
 } // namespace
 
-JackServer::JackServer()
-    : name_("pixono-test-" + std::to_string(getpid()) + "-" + std::to_string(serverCount++))
+JackServer::JackServer(unsigned period) : name_(serverName()), period_(period)
 {
     setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
     setenv("JACK_NO_START_SERVER", "1", 1);
@@ -71,19 +97,30 @@ JackServer::JackServer()
 void JackServer::start()
 {
     if (pid_ > 0) return;
-    pid_ = spawnQuiet({"jackd", "--no-realtime", "-n", name_, "-d", "dummy", "-r", "48000", "-p", "256"},
-                      {"JACK_NO_AUDIO_RESERVATION=1"});
-    const auto deadline = std::chrono::steady_clock::now() + 15s;
-    while (!answers()) {
-        if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
-            pid_ = -1;
-            throw std::runtime_error("jackd " + name_ + " exited at start");
+    // A server of the same name that is still going away (an earlier test's) makes jackd exit at once.
+    const auto retryUntil = std::chrono::steady_clock::now() + 5s;
+    for (;;) {
+        const std::unique_ptr<FILE, int (*)(FILE*)> errors(std::tmpfile(), &std::fclose);
+        if (!errors) throw std::runtime_error("no temporary file for jackd's errors");
+        pid_ = spawnQuiet({"jackd", "--no-realtime", "-n", name_, "-d", "dummy", "-r", "48000", "-p",
+                           std::to_string(period_)},
+                          {"JACK_NO_AUDIO_RESERVATION=1"}, fileno(errors.get()));
+        const auto deadline = std::chrono::steady_clock::now() + 15s;
+        while (!answers()) {
+            if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
+                pid_ = -1;
+                break;
+            }
+            if (std::chrono::steady_clock::now() > deadline) {
+                stop();
+                throw std::runtime_error("jackd " + name_ + " did not answer jack_lsp: " + wholeFile(errors.get()));
+            }
+            std::this_thread::sleep_for(50ms);
         }
-        if (std::chrono::steady_clock::now() > deadline) {
-            stop();
-            throw std::runtime_error("jackd " + name_ + " did not answer jack_lsp");
-        }
-        std::this_thread::sleep_for(50ms);
+        if (pid_ > 0) return;
+        if (std::chrono::steady_clock::now() > retryUntil)
+            throw std::runtime_error("jackd " + name_ + " exited at start: " + wholeFile(errors.get()));
+        std::this_thread::sleep_for(200ms);
     }
 }
 
@@ -142,28 +179,30 @@ int JackMidiReader::process(jack_nframes_t frames, void* self)
     auto* reader = static_cast<JackMidiReader*>(self);
     void* buffer = jack_port_get_buffer(reader->port_, frames);
     const uint32_t count = jack_midi_get_event_count(buffer);
+    const jack_nframes_t cycleStart = jack_last_frame_time(reader->client_);
     for (uint32_t i = 0; i < count; ++i) {
         jack_midi_event_t event;
         if (jack_midi_event_get(&event, buffer, i) != 0) continue;
-        const uint32_t length = static_cast<uint32_t>(event.size);
+        const uint32_t header[2] = {static_cast<uint32_t>(event.size), cycleStart + event.time};
         // A full ring loses the event; the test then sees fewer events than it waits for.
-        if (jack_ringbuffer_write_space(reader->ring_) < sizeof length + length) continue;
-        jack_ringbuffer_write(reader->ring_, reinterpret_cast<const char*>(&length), sizeof length);
-        jack_ringbuffer_write(reader->ring_, reinterpret_cast<const char*>(event.buffer), length);
+        if (jack_ringbuffer_write_space(reader->ring_) < sizeof header + event.size) continue;
+        jack_ringbuffer_write(reader->ring_, reinterpret_cast<const char*>(header), sizeof header);
+        jack_ringbuffer_write(reader->ring_, reinterpret_cast<const char*>(event.buffer), event.size);
     }
     return 0;
 }
 
 void JackMidiReader::drain()
 {
-    uint32_t length = 0;
-    // Records are written length first, so a record is complete once its bytes are all readable.
-    while (jack_ringbuffer_peek(ring_, reinterpret_cast<char*>(&length), sizeof length) == sizeof length &&
-           jack_ringbuffer_read_space(ring_) >= sizeof length + length) {
-        jack_ringbuffer_read_advance(ring_, sizeof length);
-        MidiBytes bytes(length);
-        jack_ringbuffer_read(ring_, reinterpret_cast<char*>(bytes.data()), length);
+    uint32_t header[2] = {};   // length, arrival frame
+    // Records are written header first, so a record is complete once its bytes are all readable.
+    while (jack_ringbuffer_peek(ring_, reinterpret_cast<char*>(header), sizeof header) == sizeof header &&
+           jack_ringbuffer_read_space(ring_) >= sizeof header + header[0]) {
+        jack_ringbuffer_read_advance(ring_, sizeof header);
+        MidiBytes bytes(header[0]);
+        jack_ringbuffer_read(ring_, reinterpret_cast<char*>(bytes.data()), header[0]);
         received_.push_back(std::move(bytes));
+        arrivals_.push_back(header[1]);
     }
 }
 

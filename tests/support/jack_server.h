@@ -14,13 +14,14 @@
 #include <string>
 #include <vector>
 
-// Starts `jackd --no-realtime -n NAME -d dummy -r 48000 -p 256` under a name unique to this process
-// and waits until `jack_lsp` answers. Sets JACK_DEFAULT_SERVER=NAME (and JACK_NO_START_SERVER=1) in
-// this process so libjack clients reach it. Throws std::runtime_error when the server does not come up.
-// The destructor stops the server, also when the test fails.
+// Starts `jackd --no-realtime -n NAME -d dummy -r 48000 -p PERIOD` under a name fixed for this test
+// program's path and the count of servers it started before, and waits until `jack_lsp` answers. Sets JACK_DEFAULT_SERVER=NAME (and
+// JACK_NO_START_SERVER=1) in this process so libjack clients reach it. Throws std::runtime_error, with
+// jackd's error output, when the server does not come up. The destructor stops the server, also when
+// the test fails.
 class JackServer {
 public:
-    JackServer();
+    explicit JackServer(unsigned period = 256);
     ~JackServer();
     JackServer(const JackServer&) = delete;
     JackServer& operator=(const JackServer&) = delete;
@@ -37,12 +38,14 @@ public:
 private:
 
     std::string name_;
+    unsigned period_;
     pid_t pid_ = -1;
 };
 
 using MidiBytes = std::vector<uint8_t>;
 
-// A JACK client named `clientName` with one MIDI input port "in". Throws std::runtime_error when it
+// A JACK client named `clientName` with one MIDI input port "in", which also notes the frame at which
+// each event arrived (its cycle's first frame plus its offset). Throws std::runtime_error when it
 // cannot connect to the server named by JACK_DEFAULT_SERVER.
 class JackMidiReader {
 public:
@@ -59,6 +62,10 @@ public:
     // event received so far, each as its exact bytes, in arrival order.
     std::vector<MidiBytes> waitForEvents(size_t count,
                                          std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    // The arrival frames of the events waitForEvents returned, in the same order.
+    const std::vector<jack_nframes_t>& arrivalFrames() const { return arrivals_; }
+    // The server's frame time now (jack_frame_time).
+    jack_nframes_t frameTime() const { return jack_frame_time(client_); }
 
 private:
     static int process(jack_nframes_t frames, void* self);
@@ -68,6 +75,7 @@ private:
     jack_client_t* client_ = nullptr;
     std::atomic<bool> serverGone_{false};
     jack_port_t* port_ = nullptr;
-    jack_ringbuffer_t* ring_ = nullptr;   // process thread -> test thread: [uint32 length][bytes]...
+    jack_ringbuffer_t* ring_ = nullptr;   // process thread -> test thread: [uint32 length][uint32 frame][bytes]...
     std::vector<MidiBytes> received_;
+    std::vector<jack_nframes_t> arrivals_;
 };

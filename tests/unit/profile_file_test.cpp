@@ -43,6 +43,25 @@ TEST(ProfileFileReading, MissingOrUnreadableFileYieldsTheDefault)
     EXPECT_EQ(read(folder.file("p.INI"), "Top"), "default");
 }
 
+// Settings files that are no regular file of sane size read as missing, at once, and are not written over.
+TEST(ProfileFileReading, PipesDevicesAndHugeFilesAreNeitherReadNorWritten)
+{
+    TempFolder folder;
+    const std::string pipe = folder.file("pipe.INI"), device = folder.file("zero.INI"), huge = folder.file("huge.INI");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", device);
+    writeFileBytes(huge, "[Settings]\nLeft=5\n");
+    std::filesystem::resize_file(huge, 16 * 1024 * 1024 + 1);
+    for (const std::string& file : {pipe, device, huge}) {
+        EXPECT_EQ(read(file, "Left"), "default") << file;
+        EXPECT_EQ(write(file, "Left", "1"), 0) << file;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+    EXPECT_EQ(std::filesystem::file_size(huge), 16u * 1024 * 1024 + 1);
+    std::filesystem::resize_file(huge, 16 * 1024 * 1024);
+    EXPECT_EQ(read(huge, "Left"), "5");
+}
+
 TEST(ProfileFileReading, AtMost2047CharactersAndNoMoreThanTheBufferHolds)
 {
     TempFolder folder;

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -192,4 +193,30 @@ TEST_F(SetImageFile, BrokenFilesLeaveEverythingAsItWas)
     }
     EXPECT_FALSE(shown);
     EXPECT_EQ(changes, 1);
+}
+
+// Large files are judged by their header and size: refused, or read only as far as the picture goes.
+TEST_F(SetImageFile, LargeFilesAreJudgedByTheirHeaderAndSize)
+{
+    const QByteArray bmp = bmpBytes(indexedImage(8, 4, 16));
+    const qint64 pixelOffset = qFromLittleEndian<quint32>(bmp.constData() + 10);
+    const qint64 gib = qint64{1} << 30;
+    // A file of `size` bytes (the rest sparse zeros) that starts with `start`.
+    const auto sparse = [&](const QString& name, const QByteArray& start, qint64 size) {
+        const QString path = folder.write(name, start);
+        QFile(path).resize(size);
+        return path;
+    };
+    EXPECT_EQ(errorOf(sparse("zeros.bmp", "", gib)), "Bitmap image is not valid");
+    EXPECT_EQ(errorOf(sparse("too-large.bmp", with32(with32(bmp, 18, 40000), 22, 40000), pixelOffset + 1600000000)),
+              "Bitmap image is not valid");
+    EXPECT_EQ(errorOf(sparse("zeros.ico", iconBytes(16, qRgba(1, 2, 3, 255)).left(6), gib)), "Icon image is not valid");
+
+    EXPECT_EQ(errorOf(sparse("tail.bmp", bmp, gib)), std::nullopt);
+    EXPECT_EQ(image.Picture().image.size(), QSize(8, 4));
+    EXPECT_EQ(errorOf(sparse("large.bmp", with32(with32(bmp, 18, 4096), 22, 4096), pixelOffset + 4096 * 4096)),
+              std::nullopt);
+    EXPECT_EQ(image.Picture().image.size(), QSize(4096, 4096));
+    EXPECT_EQ(errorOf(sparse("tail.wmf", placeableWmfBytes(0, 0, 1440, 720, 1440), gib)), std::nullopt);
+    EXPECT_EQ(image.Picture().metafileSize, QSize(96, 48));
 }
