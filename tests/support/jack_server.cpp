@@ -85,6 +85,13 @@ std::string wholeFile(FILE* file)
     return text;
 }
 
+// A crash (a stale registry entry can end jackd with SIGBUS) prints nothing, so the status says it.
+std::string howEnded(int status)
+{
+    if (WIFSIGNALED(status)) return "signal " + std::to_string(WTERMSIG(status));
+    return "status " + std::to_string(WEXITSTATUS(status));
+}
+
 } // namespace
 
 JackServer::JackServer(unsigned period) : name_(serverName())
@@ -100,8 +107,9 @@ JackServer::JackServer(unsigned period) : name_(serverName())
                            std::to_string(period)},
                           {"JACK_NO_AUDIO_RESERVATION=1"}, fileno(errors.get()));
         const auto deadline = std::chrono::steady_clock::now() + 15s;
+        int status = 0;
         while (!answers()) {
-            if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
+            if (waitpid(pid_, &status, WNOHANG) == pid_) {
                 pid_ = -1;
                 break;
             }
@@ -113,7 +121,8 @@ JackServer::JackServer(unsigned period) : name_(serverName())
         }
         if (pid_ > 0) return;
         if (std::chrono::steady_clock::now() > retryUntil)
-            throw std::runtime_error("jackd " + name_ + " exited at start: " + wholeFile(errors.get()));
+            throw std::runtime_error("jackd " + name_ + " exited at start (" + howEnded(status) +
+                                     "): " + wholeFile(errors.get()));
         std::this_thread::sleep_for(200ms);
     }
 }
