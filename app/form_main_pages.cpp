@@ -4,6 +4,7 @@
 
 #include "app/about_text.h"
 #include "app/pad_pointer_input.h"
+#include "app/refreshing_combo_box.h"
 #include "app/spin_edit.h"
 #include "pad/image_pad.h"
 #include "pad/pad_image.h"
@@ -108,7 +109,7 @@ void TFormMain::buildSettingsPage()
     BitBtnBrowseImageFile->setGeometry(296, 22, 75, 17);
 
     Label2 = makeLabel("Label2", "&Midi out port", {24, 72, 58, 13}, Panel1);
-    ComboBoxMidiOutPort = named(new QComboBox(Panel1), "ComboBoxMidiOutPort");
+    ComboBoxMidiOutPort = named(new TRefreshingComboBox(Panel1), "ComboBoxMidiOutPort");
     ComboBoxMidiOutPort->setEditable(true);
     ComboBoxMidiOutPort->setInsertPolicy(QComboBox::NoInsert);
     ComboBoxMidiOutPort->setGeometry(24, 88, 273, 21);
@@ -159,13 +160,13 @@ void TFormMain::buildPlayingPanel()
     SpinEditVelocityTop = spin("SpinEditVelocityTop", "LabelVelocityTop", "Velocity &top", {24, 88}, 127);
     SpinEditVelocityBottom = spin("SpinEditVelocityBottom", "LabelVelocityBottom", "Velocity &bottom", {112, 88}, 127);
     SpinEditWheelController =
-        spin("SpinEditWheelController", "LabelWheelController", "&Wheel controller", {24, 136}, kHighestController);
+        spin("SpinEditWheelController", "LabelWheelController", "&Wheel CC", {24, 136}, kHighestController);
     SpinEditRedController =
-        spin("SpinEditRedController", "LabelRedController", "&Red controller", {112, 136}, kHighestController);
+        spin("SpinEditRedController", "LabelRedController", "&Red CC", {112, 136}, kHighestController);
     SpinEditGreenController =
-        spin("SpinEditGreenController", "LabelGreenController", "&Green controller", {200, 136}, kHighestController);
+        spin("SpinEditGreenController", "LabelGreenController", "&Green CC", {200, 136}, kHighestController);
     SpinEditBlueController =
-        spin("SpinEditBlueController", "LabelBlueController", "Bl&ue controller", {288, 136}, kHighestController);
+        spin("SpinEditBlueController", "LabelBlueController", "Bl&ue CC", {288, 136}, kHighestController);
     ShowPlaying();
 }
 
@@ -192,8 +193,10 @@ void TFormMain::connectHandlers()
     connect(BitBtnExit, &QPushButton::clicked, this, [this] { BitBtnExitClick(); });
     // The user's choice of an entry (also of the one already shown) and every typed edit; entries
     // the program selects raise neither.
-    connect(ComboBoxMidiOutPort, &QComboBox::activated, this, [this] { ComboBoxMidiOutPortChange(); });
-    connect(ComboBoxMidiOutPort->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBoxMidiOutPortChange(); });
+    connect(ComboBoxMidiOutPort, &QComboBox::activated, this, [this] { ComboBoxMidiOutPortChange(true); });
+    connect(static_cast<TRefreshingComboBox*>(ComboBoxMidiOutPort), &TRefreshingComboBox::PopupAboutToShow, this,
+            [this] { Guarded([this] { RefreshMidiOutPorts(); }); });
+    connect(ComboBoxMidiOutPort->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBoxMidiOutPortChange(false); });
     connect(SpinEditMidiOutChannel, &TSpinEdit::Changed, this, [this] { SpinEditMidiOutChannelChange(); });
     // Another page in front can no longer receive the pad's left release.
     connect(PageControl, &QTabWidget::currentChanged, this, [this] { CancelPointerCapture(); });

@@ -94,17 +94,23 @@ std::string howEnded(int status)
 
 } // namespace
 
-JackServer::JackServer(unsigned period) : name_(serverName())
+JackServer::JackServer(unsigned period) : name_(serverName()), period_(period)
 {
     setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
     setenv("JACK_NO_START_SERVER", "1", 1);
+    start();
+}
+
+void JackServer::start()
+{
+    if (pid_ > 0) return;
     // A server of the same name that is still going away (an earlier test's) makes jackd exit at once.
     const auto retryUntil = std::chrono::steady_clock::now() + 5s;
     for (;;) {
         const std::unique_ptr<FILE, int (*)(FILE*)> errors(std::tmpfile(), &std::fclose);
         if (!errors) throw std::runtime_error("no temporary file for jackd's errors");
         pid_ = spawnQuiet({"jackd", "--no-realtime", "-n", name_, "-d", "dummy", "-r", "48000", "-p",
-                           std::to_string(period)},
+                           std::to_string(period_)},
                           {"JACK_NO_AUDIO_RESERVATION=1"}, fileno(errors.get()));
         const auto deadline = std::chrono::steady_clock::now() + 15s;
         int status = 0;
@@ -174,6 +180,8 @@ JackMidiReader::~JackMidiReader()
 void JackMidiReader::shutdown(void* self) { static_cast<JackMidiReader*>(self)->serverGone_ = true; }
 
 std::string JackMidiReader::portName() const { return jack_port_name(port_); }
+
+bool JackMidiReader::connected() const { return jack_port_connected(port_) > 0; }
 
 int JackMidiReader::process(jack_nframes_t frames, void* self)
 {
