@@ -1,33 +1,40 @@
-# The README's two commands: `make run` and `make test`.
+# The README's commands: `make run`, `make test`, and `make package` for a Debian package.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 TSAN_BUILD ?= build-tsan
 FUZZ_BUILD ?= build-fuzz
+PACKAGE_BUILD ?= build-package
 FUZZ_SECONDS ?= 20
 JOBS ?= $(shell nproc)
+# Our own builds treat warnings as errors; a packager's plain cmake build does not.
+CONFIGURE = cmake -S . -DPIXONO_WERROR=ON
 
-.PHONY: run test test-sanitize test-tsan fuzz build deps configure bench
+.PHONY: run build-tests test test-sanitize test-tsan fuzz bench package package-check deps-run deps-test
 
-deps:
-	@scripts/install-deps
+deps-run:
+	@scripts/install-deps run
 
-$(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+deps-test:
+	@scripts/install-deps test
 
-configure: deps $(BUILD)/CMakeCache.txt
-
-build: configure
-	cmake --build $(BUILD) -j $(JOBS)
-
-run: build
+# Building to run needs neither the tests nor their packages: a new build folder leaves them out,
+# one that `make test` configured keeps them, and only the program is built.
+run: deps-run
+	$(CONFIGURE) -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DBUILD_TESTING=OFF)
+	cmake --build $(BUILD) -j $(JOBS) --target pixono
 	$(BUILD)/pixono
 
-test: build
+build-tests: deps-test
+	$(CONFIGURE) -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build-tests
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
-test-sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPIXONO_SANITIZE=ON
+test-sanitize: deps-test
+	$(CONFIGURE) -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPIXONO_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
@@ -35,15 +42,15 @@ test-sanitize: deps
 # built with ThreadSanitizer. The built-in synthesizer's tests are left out: FluidSynth's OpenMP worker
 # threads are not instrumented, so the sanitizer reports races inside the library that are not ours.
 TSAN_TESTS ?= Relay|NotifyWindow|LongMessage|FakeMidiDriver|BackendDriver
-test-tsan: deps
-	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPIXONO_TSAN=ON
+test-tsan: deps-test
+	$(CONFIGURE) -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPIXONO_TSAN=ON
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target unit_tests
 	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" ctest --output-on-failure -j $(JOBS) -R '$(TSAN_TESTS)' -E 'BuiltinSynth'
 
 # The fuzz targets, built with clang's libFuzzer in a build of their own, each run for FUZZ_SECONDS.
 # New inputs go to a corpus in the build folder; the committed seeds stay as they are.
-fuzz: deps
-	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fuzz: deps-test
+	CXX=clang++ $(CONFIGURE) -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 	@set -e; for seeds in tests/fuzz/seeds/*/; do \
 	  name=$$(basename $$seeds); mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
@@ -52,5 +59,16 @@ fuzz: deps
 	    -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/$$name $$seeds; \
 	done
 
-bench: build
+bench: build-tests
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done
+
+# The Debian package of a Release build installed to /usr, in a build folder of its own.
+package: deps-test
+	$(CONFIGURE) -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	rm -f $(PACKAGE_BUILD)/pixono_*.deb
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+	@ls $(PACKAGE_BUILD)/pixono_*.deb
+
+package-check: package
+	scripts/check-package $(PACKAGE_BUILD)/pixono_*.deb

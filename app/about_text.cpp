@@ -4,7 +4,7 @@
 QStringList AboutLines()
 {
     return {
-        "Pixono (1.0.3.0)",
+        "Pixono (" PIXONO_VERSION ")",
         "",
         "Mouse to MIDI",
         "",

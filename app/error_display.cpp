@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <cstdio>
+
 QString TErrorDisplay::BoxText(const QString& message)
 {
     if (!message.isEmpty() && message.back().unicode() > u'.') return message + u'.';
@@ -13,6 +15,12 @@ QString TErrorDisplay::BoxText(const QString& message)
 
 void TErrorDisplay::Show(const QString& message)
 {
+    if (toStandardError_) {
+        QString line = BoxText(message);
+        line.replace(u'\n', u' ');
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+        return;
+    }
     CurrentMessagePresenter().showError(QCoreApplication::applicationName(), BoxText(message));
 }
 

@@ -1,5 +1,6 @@
 // The application's error display: every error that ends an event handler is shown here, as a modal
-// box with the stop icon, one OK button and the application title, through the current presenter.
+// box with the stop icon, one OK button and the application title, through the current presenter; or,
+// during an exit that nothing modal may hold up, as one line on standard error.
 #pragma once
 
 #include <QString>
@@ -14,6 +15,12 @@ public:
 
     void Show(const QString& message);
     void Show(const std::exception& error);  // the message of an Exception, what() of anything else
+
+    // From now on, errors go to standard error as one line of the box text each, and no box opens.
+    void WriteToStandardError(bool on) { toStandardError_ = on; }
+
+private:
+    bool toStandardError_ = false;
 };
 
 // The one display of the program.

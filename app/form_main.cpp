@@ -3,6 +3,7 @@
 #include "app/form_main.h"
 
 #include "app/error_display.h"
+#include "app/exit_signals.h"
 #include "app/form_input_preview.h"
 #include "app/picture_dialog.h"
 #include "pad/image_pad.h"
@@ -35,6 +36,7 @@ TFormMain::TFormMain(QWidget* parent)
     SetOuterBounds(kInitialBounds);
     inputPreview_ = new TFormInputPreview(*this);
     qApp->installEventFilter(inputPreview_);
+    new ExitSignals([this] { CloseOnSignal(); }, this);
     FormCreate();
 }
 
@@ -122,10 +124,15 @@ void TFormMain::SetOuterBounds(const QRect& bounds)
 
 // Fits the outer bounds set before the first show to the frame, as soon as the platform reports it
 // and the window is in its normal state; otherwise every start would grow the window by its frame.
+// A window that is deactivated, hidden or minimised may never see the pad's left release, so the
+// drag ends there.
 bool TFormMain::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
     const QEvent::Type type = event->type();
+    if (type == QEvent::WindowDeactivate || type == QEvent::Hide ||
+        (type == QEvent::WindowStateChange && windowState().testFlag(Qt::WindowMinimized)))
+        CancelPointerCapture();
     const bool placed = type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize;
     if (placed && unfittedBounds_ && isVisible() && IsWindowStateNormal() &&
         frameGeometry().size() - size() != fittedFrame_)
@@ -136,16 +143,6 @@ bool TFormMain::event(QEvent* event)
 bool TFormMain::IsWindowStateNormal() const
 {
     return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-}
-
-int32_t TFormMain::outerWidth() const
-{
-    return frameGeometry().width();
-}
-
-int32_t TFormMain::outerHeight() const
-{
-    return frameGeometry().height();
 }
 
 int32_t TFormMain::padWidth() const

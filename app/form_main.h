@@ -17,6 +17,7 @@
 class PictureDialog;
 class QComboBox;
 class QFrame;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -51,6 +52,17 @@ public:
     QComboBox* ComboBoxMidiOutPort = nullptr;
     QLabel* Label3 = nullptr;
     TSpinEdit* SpinEditMidiOutChannel = nullptr;
+    QGroupBox* PanelPlaying = nullptr;
+    QComboBox* ComboBoxNoteLow = nullptr;
+    QComboBox* ComboBoxNoteHigh = nullptr;
+    QComboBox* ComboBoxScale = nullptr;
+    QComboBox* ComboBoxScaleRoot = nullptr;
+    TSpinEdit* SpinEditVelocityTop = nullptr;
+    TSpinEdit* SpinEditVelocityBottom = nullptr;
+    TSpinEdit* SpinEditWheelController = nullptr;
+    TSpinEdit* SpinEditRedController = nullptr;
+    TSpinEdit* SpinEditGreenController = nullptr;
+    TSpinEdit* SpinEditBlueController = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* BitBtnExit = nullptr;
     TMidiOutput* MidiOutput = nullptr;
@@ -66,6 +78,10 @@ public:
     // `chosen`: the user picked an entry from the list, rather than editing the text.
     void ComboBoxMidiOutPortChange(bool chosen);
     void SpinEditMidiOutChannelChange();
+    // Silences the port: the sounding note ends, then every channel hears All Sound Off and All Notes Off.
+    void Panic();
+    // Any control of the Playing panel; `control` is the one the user changed.
+    void PlayingControlChange(const QObject* control);
 
     // Settings page operations, also used by the settings file.
     void FillMidiOutPorts();
@@ -79,6 +95,10 @@ public:
     int32_t GetMidiOutChannel() const;
     void SetMidiOutChannel(int32_t value);
     void BrowseImageFile();
+    // The pad's playing choices; setting them ends a sounding note, redraws the zones and shows the
+    // choices in the Playing panel. Values out of their ranges raise "Range check error".
+    const TPlayingSettings& GetPlaying() const { return pad_.Playing().Settings(); }
+    void SetPlaying(const TPlayingSettings& settings);
 
     // The window's bounds including its frame, as the settings file stores them.
     QRect OuterBounds() const;
@@ -90,8 +110,6 @@ public:
     void SetPictureDialog(PictureDialog* dialog);
 
     // PadHost
-    int32_t outerWidth() const override;
-    int32_t outerHeight() const override;
     int32_t padWidth() const override;
     int32_t padHeight() const override;
     void setCaption(const QString& caption) override;
@@ -116,12 +134,15 @@ private:
     void buildPages();
     void buildPadPage();
     void buildSettingsPage();
+    void buildPlayingPanel();
+    void ShowPlaying();
     void buildAboutPage();
     void connectHandlers();
 
     template <class Body> void Guarded(Body&& body) noexcept;
     void ShowHandlerError(const std::exception& error) noexcept;
     void CancelPointerCapture() noexcept;
+    void CloseOnSignal();
 
     TPadController pad_;
     QObject* inputPreview_ = nullptr;

@@ -1,11 +1,13 @@
-// TFormMain's commands: the picture dialog, the keyboard shortcuts and the two buttons.
+// TFormMain's commands: the picture dialog, the keyboard shortcuts, the two buttons, the panic key and
+// the close request of a signal.
 #include "app/form_main.h"
 
+#include "app/error_display.h"
 #include "app/message_presenter.h"
 #include "app/picture_dialog.h"
 #include "app/program_paths.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 
@@ -21,6 +23,7 @@ QString folderOf(const QString& fileName)
 
 void TFormMain::BrowseImageFile()
 {
+    CancelPointerCapture();  // the dialog takes the pointer
     const QString current = currentImageFileName();
     const QString folder = current.isEmpty() ? QString::fromStdString(ExePath()) : folderOf(current);
     const std::optional<QString> chosen = pictureDialog_->Execute(folder, lastPictureFile_);
@@ -36,6 +39,7 @@ void TFormMain::BrowseImageFile()
 void TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
     Guarded([&] {
+        if (key == Qt::Key_Escape) pad_.Panic();
         // Only Alt is tested, so Ctrl and Shift may be held as well.
         if (!shift.testFlag(Qt::AltModifier)) return;
         if (key == Qt::Key_I) BrowseImageFile();
@@ -51,4 +55,18 @@ void TFormMain::BitBtnBrowseImageFileClick()
 void TFormMain::BitBtnExitClick()
 {
     Guarded([this] { close(); });
+}
+
+void TFormMain::Panic()
+{
+    Guarded([this] { pad_.Panic(); });
+}
+
+// The Exit button's path; a box or dialog already open is closed first, and errors from here on go
+// to standard error, so nothing waits for a user who may be gone.
+void TFormMain::CloseOnSignal()
+{
+    ErrorDisplay().WriteToStandardError(true);
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    BitBtnExitClick();
 }

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFont>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -36,6 +38,11 @@ QLabel* makeLabel(const char* name, const QString& caption, QRect bounds, QWidge
     bounds.setWidth(std::max(bounds.width(), label->sizeHint().width()));
     label->setGeometry(bounds);
     return label;
+}
+
+QString qText(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 QVBoxLayout* fillingLayout(QWidget* page)
@@ -86,6 +93,9 @@ void TFormMain::buildSettingsPage()
     Panel1->setFixedHeight(129);
     auto* layout = fillingLayout(TabSheetSettings);
     layout->addWidget(Panel1);
+    buildPlayingPanel();
+    layout->addSpacing(4);
+    layout->addWidget(PanelPlaying);
     layout->addStretch();
 
     // Label1 has no focus control; Alt+I is the window's own shortcut, so only the underline shows.
@@ -113,6 +123,51 @@ void TFormMain::buildSettingsPage()
     setTabOrder(EditImageFile, BitBtnBrowseImageFile);
     setTabOrder(BitBtnBrowseImageFile, ComboBoxMidiOutPort);
     setTabOrder(ComboBoxMidiOutPort, SpinEditMidiOutChannel);
+}
+
+// The Playing panel under Panel1, in its style: labels over their controls, rows 48 pixels apart. The
+// right end of the second row is kept free for a panic button.
+void TFormMain::buildPlayingPanel()
+{
+    PanelPlaying = named(new QGroupBox("Playing", TabSheetSettings), "PanelPlaying");
+    PanelPlaying->setFixedHeight(170);
+    const auto list = [this](const char* name, const char* labelName, const QString& caption, QRect bounds) {
+        auto* control = named(new QComboBox(PanelPlaying), name);
+        control->setGeometry(bounds);
+        makeLabel(labelName, caption, {bounds.left(), bounds.top() - 16, 40, 13}, PanelPlaying)->setBuddy(control);
+        return control;
+    };
+    const auto spin = [this](const char* name, const char* labelName, const QString& caption, QPoint at, int max) {
+        auto* control = named(new TSpinEdit(0, max, PanelPlaying), name);
+        control->setGeometry(at.x(), at.y(), 57, 22);
+        makeLabel(labelName, caption, {at.x(), at.y() - 16, 40, 13}, PanelPlaying)->setBuddy(control);
+        return control;
+    };
+    ComboBoxNoteLow = list("ComboBoxNoteLow", "LabelNoteLow", "&Lowest note", {24, 40, 80, 21});
+    ComboBoxNoteHigh = list("ComboBoxNoteHigh", "LabelNoteHigh", "&Highest note", {112, 40, 80, 21});
+    for (int note = 0; note <= 127; ++note) {
+        const QString entry = QString::fromStdString(NoteName(note)) + QString(" (%1)").arg(note);
+        ComboBoxNoteLow->addItem(entry);
+        ComboBoxNoteHigh->addItem(entry);
+    }
+    ComboBoxScale = list("ComboBoxScale", "LabelScale", "Sc&ale", {200, 40, 113, 21});
+    for (int scale = 0; scale < kScaleCount; ++scale)
+        ComboBoxScale->addItem(qText(ScaleName(TScale(scale))));
+    ComboBoxScaleRoot = list("ComboBoxScaleRoot", "LabelScaleRoot", "R&oot", {321, 40, 48, 21});
+    for (int root = 0; root < 12; ++root)
+        ComboBoxScaleRoot->addItem(qText(RootName(root)));
+
+    SpinEditVelocityTop = spin("SpinEditVelocityTop", "LabelVelocityTop", "Velocity &top", {24, 88}, 127);
+    SpinEditVelocityBottom = spin("SpinEditVelocityBottom", "LabelVelocityBottom", "Velocity &bottom", {112, 88}, 127);
+    SpinEditWheelController =
+        spin("SpinEditWheelController", "LabelWheelController", "&Wheel controller", {24, 136}, kHighestController);
+    SpinEditRedController =
+        spin("SpinEditRedController", "LabelRedController", "&Red controller", {112, 136}, kHighestController);
+    SpinEditGreenController =
+        spin("SpinEditGreenController", "LabelGreenController", "&Green controller", {200, 136}, kHighestController);
+    SpinEditBlueController =
+        spin("SpinEditBlueController", "LabelBlueController", "Bl&ue controller", {288, 136}, kHighestController);
+    ShowPlaying();
 }
 
 void TFormMain::buildAboutPage()
@@ -143,4 +198,11 @@ void TFormMain::connectHandlers()
             [this] { Guarded([this] { RefreshMidiOutPorts(); }); });
     connect(ComboBoxMidiOutPort->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBoxMidiOutPortChange(false); });
     connect(SpinEditMidiOutChannel, &TSpinEdit::Changed, this, [this] { SpinEditMidiOutChannelChange(); });
+    // Another page in front can no longer receive the pad's left release.
+    connect(PageControl, &QTabWidget::currentChanged, this, [this] { CancelPointerCapture(); });
+    for (QComboBox* list : {ComboBoxNoteLow, ComboBoxNoteHigh, ComboBoxScale, ComboBoxScaleRoot})
+        connect(list, &QComboBox::activated, this, [this, list] { PlayingControlChange(list); });
+    for (TSpinEdit* spin : {SpinEditVelocityTop, SpinEditVelocityBottom, SpinEditWheelController,
+                            SpinEditRedController, SpinEditGreenController, SpinEditBlueController})
+        connect(spin, &TSpinEdit::Changed, this, [this, spin] { PlayingControlChange(spin); });
 }

@@ -76,6 +76,7 @@ void TFormMain::SetMidiOutPort(const QString& name, bool reopen)
     const int32_t i = IndexOfMidiOutPort(name);
     if (i == -1) return;
     currentPortName_ = name;
+    CancelPointerCapture();
     pad_.EndSoundingNote();
     MidiOutput->Close();
     MidiOutput->SetDeviceID(ComboBoxMidiOutPort->itemData(i).toUInt());
@@ -108,6 +109,7 @@ void TFormMain::SetMidiOutChannel(int32_t value)
     // Compared before subtracting, so the most negative value cannot overflow.
     const int32_t k = value < 1 ? 0 : value > 16 ? 15 : value - 1;
     if (k == pad_.channel()) return;
+    CancelPointerCapture();  // the note ends on the channel it was started on
     pad_.setChannel(k);
     SpinEditMidiOutChannel->SetValue(k + 1);
 }

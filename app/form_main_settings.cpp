@@ -29,6 +29,8 @@ public:
     void SetMidiOutPort(const std::string& name) override { form_.SetMidiOutPort(QString::fromStdString(name)); }
     int32_t GetMidiOutChannel() const override { return form_.GetMidiOutChannel(); }
     void SetMidiOutChannel(int32_t value) override { form_.SetMidiOutChannel(value); }
+    TPlayingSettings GetPlaying() const override { return form_.GetPlaying(); }
+    void SetPlaying(const TPlayingSettings& settings) override { form_.SetPlaying(settings); }
     void showError(const std::exception& error) override { form_.ShowHandlerError(error); }
 
 private:

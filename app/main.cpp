@@ -1,4 +1,5 @@
 // Entry: fixes the program paths, creates the main window and runs the event loop until it closes.
+#include "app/desktop_identity.h"
 #include "app/form_main.h"
 #include "app/program_paths.h"
 
@@ -8,6 +9,7 @@ int main(int argc, char* argv[])
 {
     initProgramPaths();
     QApplication application(argc, argv);
+    applyDesktopIdentity();
     TFormMain formMain;
     formMain.show();
     return application.exec();

@@ -18,6 +18,12 @@ std::string TSettingsFile::ReadString(const std::string& section, const std::str
     return std::string(buffer, length);
 }
 
+// A missing key reads as its default: two different defaults tell it from a stored value.
+bool TSettingsFile::ValueExists(const std::string& section, const std::string& key) const
+{
+    return ReadString(section, key, "0") == ReadString(section, key, "1");
+}
+
 int32_t TSettingsFile::ReadInteger(const std::string& section, const std::string& key, int32_t defaultValue) const
 {
     return settingsInteger(ReadString(section, key, ""), defaultValue);

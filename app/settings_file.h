@@ -13,6 +13,8 @@ public:
 
     // The stored text (at most 2047 characters), or `defaultValue` when there is none.
     std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
+    // Whether the key is in the file, with any value.
+    bool ValueExists(const std::string& section, const std::string& key) const;
     // The stored integer, or `defaultValue` when the key is missing or holds no integer.
     int32_t ReadInteger(const std::string& section, const std::string& key, int32_t defaultValue) const;
 

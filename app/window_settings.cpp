@@ -28,6 +28,59 @@ void checkEdges(const WindowBounds& bounds, const WindowBounds& minimum)
     checked::add(bounds.top, std::max(bounds.height, minimum.height));
 }
 
+// The playing choices stored as numbers, in the order they are written around the scale's names.
+struct NumberKey {
+    const char* key;
+    uint8_t TPlayingSettings::*field;
+    int32_t highest;
+};
+constexpr NumberKey kRangeKeys[]{{"NoteLow", &TPlayingSettings::noteLow, 127},
+                                 {"NoteHigh", &TPlayingSettings::noteHigh, 127}};
+constexpr NumberKey kLevelKeys[]{
+    {"VelocityTop", &TPlayingSettings::velocityTop, 127},
+    {"VelocityBottom", &TPlayingSettings::velocityBottom, 127},
+    {"WheelController", &TPlayingSettings::wheelController, kHighestController},
+    {"RedController", &TPlayingSettings::redController, kHighestController},
+    {"GreenController", &TPlayingSettings::greenController, kHighestController},
+    {"BlueController", &TPlayingSettings::blueController, kHighestController},
+};
+
+TPlayingSettings readPlaying(const TSettingsFile& settings, const TPlayingSettings& current)
+{
+    TPlayingSettings stored = current;
+    const auto readNumbers = [&](const auto& keys) {
+        for (const NumberKey& k : keys)
+            stored.*k.field = static_cast<uint8_t>(
+                std::clamp(settings.ReadInteger(section, k.key, current.*k.field), int32_t{0}, k.highest));
+    };
+    readNumbers(kRangeKeys);
+    readNumbers(kLevelKeys);
+    if (stored.noteLow > stored.noteHigh) std::swap(stored.noteLow, stored.noteHigh);
+    stored.scale = ScaleNamed(settings.ReadString(section, "Scale", std::string(ScaleName(current.scale))))
+                       .value_or(TScale::Chromatic);
+    stored.scaleRoot =
+        RootNamed(settings.ReadString(section, "ScaleRoot", std::string(RootName(current.scaleRoot)))).value_or(0);
+    return stored;
+}
+
+// A choice left at its default is written only over a value already in the file, so that a user who
+// never changes one keeps the file as it was.
+void writePlaying(TSettingsFile& settings, const TPlayingSettings& playing)
+{
+    const TPlayingSettings defaults;
+    const auto write = [&](const char* key, const std::string& value, bool isDefault) {
+        if (!isDefault || settings.ValueExists(section, key)) settings.WriteString(section, key, value);
+    };
+    const auto writeNumbers = [&](const auto& keys) {
+        for (const NumberKey& k : keys)
+            write(k.key, std::to_string(playing.*k.field), playing.*k.field == defaults.*k.field);
+    };
+    writeNumbers(kRangeKeys);
+    write("Scale", std::string(ScaleName(playing.scale)), playing.scale == defaults.scale);
+    write("ScaleRoot", std::string(RootName(playing.scaleRoot)), playing.scaleRoot == defaults.scaleRoot);
+    writeNumbers(kLevelKeys);
+}
+
 } // namespace
 
 void loadWindowSettings(SettingsHost& window, const std::string& fileName)
@@ -48,6 +101,7 @@ void loadWindowSettings(SettingsHost& window, const std::string& fileName)
     applyOnItsOwn(window, [&] {
         window.SetMidiOutChannel(settings.ReadInteger(section, "MidiOutChannel", window.GetMidiOutChannel()));
     });
+    applyOnItsOwn(window, [&] { window.SetPlaying(readPlaying(settings, window.GetPlaying())); });
 }
 
 void saveWindowSettings(const SettingsHost& window, const std::string& fileName)
@@ -64,4 +118,5 @@ void saveWindowSettings(const SettingsHost& window, const std::string& fileName)
     settings.WriteInteger(section, "MidiOutChannel", window.GetMidiOutChannel());
     const std::string image = window.imageFileName();
     if (!image.empty()) settings.WriteString(section, "ImageFile", image);
+    writePlaying(settings, window.GetPlaying());
 }

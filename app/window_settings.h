@@ -1,7 +1,9 @@
-// Loading and saving the main window's settings: its outer bounds, the MIDI output port, the channel
-// and the pad's image file, in section "Settings" of the settings file. The window provides the
+// Loading and saving the main window's settings: its outer bounds, the MIDI output port, the channel,
+// the pad's image file and its playing choices, in section "Settings" of the settings file. The window provides the
 // operations through SettingsHost, so the steps run the same for the real window and in tests.
 #pragma once
+
+#include "pad/playing.h"
 
 #include <cstdint>
 #include <exception>
@@ -27,14 +29,17 @@ public:
     virtual void SetMidiOutPort(const std::string& name) = 0;
     virtual int32_t GetMidiOutChannel() const = 0;
     virtual void SetMidiOutChannel(int32_t value) = 0;
+    virtual TPlayingSettings GetPlaying() const = 0;
+    virtual void SetPlaying(const TPlayingSettings& settings) = 0;
     virtual void showError(const std::exception& error) = 0;  // the application's error display
 };
 
 // Reads the file and applies it: the bounds (only in the normal window state), then the image file,
-// the port and the channel. Each value is applied on its own: an error while applying one is shown
+// the port, the channel and the playing choices. A playing value out of its range is clamped, a low
+// note above the high one is taken as the two swapped, and an unknown scale or root gives Chromatic or C. Each value is applied on its own: an error while applying one is shown
 // and the others are still applied, so no stored value is lost by the next save.
 void loadWindowSettings(SettingsHost& window, const std::string& fileName);
 
 // Writes the bounds (only in the normal window state), the port, the channel and, when one is set,
-// the image file. A failed write raises "Unable to write to <file name>" and skips the rest.
+// the image file; then each playing choice that differs from its default or is already in the file. A failed write raises "Unable to write to <file name>" and skips the rest.
 void saveWindowSettings(const SettingsHost& window, const std::string& fileName);

@@ -1,6 +1,7 @@
 // The pad's event path through the main window's handlers, with the fake driver: a left-drag move
-// (note off, note on, caption as the window title, colour sample of the built-in picture), a move with
-// the right button held over the picture's changing colours, and a wheel notch.
+// (note off, note on, caption as the window title, colour sample of the built-in picture), the same
+// over scale zones, a move with the right button held over the picture's changing colours, and a
+// wheel notch.
 #include "app/form_main.h"
 #include "app/program_paths.h"
 #include "tests/support/fake_midi_driver.h"
@@ -45,9 +46,11 @@ struct WindowRig {
 constexpr TShiftState kLeft{true, false};
 constexpr TShiftState kRight{false, true};
 
-void LeftDragMove(benchmark::State& state)
+// A left drag along the pad's diagonal, by the playing choices given.
+void LeftDragMove(benchmark::State& state, const TPlayingSettings& playing)
 {
     WindowRig rig;
+    rig.form->SetPlaying(playing);
     rig.form->ImagePadMouseDown(kLeft, 0, 0);
     int64_t i = 0;
     for (auto _ : state) {
@@ -55,7 +58,12 @@ void LeftDragMove(benchmark::State& state)
         rig.form->ImagePadMouseMove(int32_t(i % 400), int32_t(i % 399));
     }
 }
-BENCHMARK(LeftDragMove)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(LeftDragMove, Chromatic, TPlayingSettings{})->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Two octaves of C major: a zone change replaces the note, moves within a zone send nothing.
+BENCHMARK_CAPTURE(LeftDragMove, Zones, TPlayingSettings{60, 84, TScale::Major})
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void RightHeldMove(benchmark::State& state)
 {

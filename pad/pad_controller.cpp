@@ -2,7 +2,8 @@
 //
 // Notes follow the left button: a left press always starts a note (ending one that still sounds), a
 // drag replaces it whenever the position changes, and the left release always ends it, wherever the
-// release happens. The note off goes to the channel the note was started on.
+// release happens. The note off goes to the channel the note was started on. With a note range or a
+// scale chosen, the pad is split into zones, and a drag replaces the note only when it changes zone.
 #include "pad/pad_controller.h"
 
 #include "pad/clamp.h"
@@ -16,6 +17,9 @@ constexpr uint8_t kNoteOff = 128;
 constexpr uint8_t kNoteOn = 144;
 constexpr uint8_t kControlChange = 176;
 constexpr int32_t kWheelNotch = 120;
+constexpr uint8_t kAllSoundOff = 120;
+constexpr uint8_t kAllNotesOff = 123;
+constexpr int32_t kChannels = 16;
 
 uint8_t status(uint8_t kind, int32_t channel)
 {
@@ -45,7 +49,7 @@ void TPadController::ImagePadMouseDown(TShiftState shift, int32_t x, int32_t y)
     state_.leftHeld = shift.left;
     state_.rightHeld = shift.right;
     // A press of another button during a drag plays only if it comes from a new position.
-    if (state_.leftHeld && (TakePositionChanged() || leftPressed)) EndNoteAndPlay();
+    if (state_.leftHeld && (TakeNoteChanged() || leftPressed)) EndNoteAndPlay();
     SetColour(host_.sampleColour(x, y));
 }
 
@@ -64,7 +68,7 @@ void TPadController::ImagePadMouseMove(int32_t x, int32_t y)
 {
     if (state_.leftHeld) {
         SetPosition(x, y);
-        if (TakePositionChanged()) EndNoteAndPlay();
+        if (TakeNoteChanged()) EndNoteAndPlay();
     }
     SetColour(host_.sampleColour(x, y));
 }
@@ -98,6 +102,16 @@ void TPadController::EndSoundingNote()
     if (state_.noteSounding) SendNoteOff();
 }
 
+void TPadController::Panic()
+{
+    EndSoundingNote();
+    if (!IsMidiOutOpen()) return;
+    for (int32_t channel = 0; channel < kChannels; ++channel) {
+        port_.SendShortMessage(status(kControlChange, channel), kAllSoundOff, 0);
+        port_.SendShortMessage(status(kControlChange, channel), kAllNotesOff, 0);
+    }
+}
+
 const PadState& TPadController::state() const
 {
     return state_;
@@ -117,6 +131,22 @@ bool TPadController::TakePositionChanged()
     const bool moved = state_.moved;
     state_.moved = false;
     return moved;
+}
+
+// A move within the zone of the sounding note keeps that note sounding.
+bool TPadController::TakeNoteChanged()
+{
+    if (!TakePositionChanged()) return false;
+    return playing_.IsContinuous() || !state_.noteSounding ||
+           playing_.NoteAt(state_.x, host_.padWidth()) != state_.lastNote;
+}
+
+void TPadController::SetPlaying(const TPlayingSettings& settings)
+{
+    if (settings == playing_.Settings()) return;
+    TPlayingMap playing(settings);
+    EndSoundingNote();
+    playing_ = playing;
 }
 
 void TPadController::SetColour(uint32_t colour)
@@ -154,15 +184,15 @@ bool TPadController::IsMidiOutOpen() const
     return port_.DeviceHandle() != nullptr;
 }
 
-std::pair<uint8_t, uint8_t> TPadController::NoteAndVelocity() const
+// The same scaling as the caption's X and Y, so the caption shows what is sent.
+std::pair<uint8_t, uint8_t> TPadController::NoteAndVelocityAt(int32_t x, int32_t y) const
 {
-    return {ClampMidiData(scaled(state_.x, host_.outerWidth())),
-            ClampMidiData(scaledFromBottom(state_.y, host_.outerHeight()))};
+    return {playing_.NoteAt(x, host_.padWidth()), playing_.VelocityAt(y, host_.padHeight())};
 }
 
 void TPadController::SendNoteOn()
 {
-    const auto [note, velocity] = NoteAndVelocity();
+    const auto [note, velocity] = NoteAndVelocityAt(state_.x, state_.y);
     if (IsMidiOutOpen()) {
         port_.SendShortMessage(status(kNoteOn, state_.channel), note, velocity);
         state_.noteSounding = true;
@@ -191,7 +221,7 @@ void TPadController::SendNoteOff()
 void TPadController::ForgetNote()
 {
     state_.noteSounding = false;
-    const auto [note, velocity] = NoteAndVelocity();
+    const auto [note, velocity] = NoteAndVelocityAt(state_.x, state_.y);
     state_.lastNote = note;
     state_.lastVelocity = velocity;
 }
@@ -199,22 +229,26 @@ void TPadController::ForgetNote()
 void TPadController::SendModulation()
 {
     if (IsMidiOutOpen())
-        port_.SendShortMessage(status(kControlChange, state_.channel), 1, ClampMidiData(state_.wheel / kWheelNotch));
+        port_.SendShortMessage(status(kControlChange, state_.channel), playing_.Settings().wheelController,
+                               ClampMidiData(state_.wheel / kWheelNotch));
 }
 
 void TPadController::SendRed()
 {
-    if (IsMidiOutOpen()) port_.SendShortMessage(status(kControlChange, state_.channel), 2, state_.r >> 1);
+    if (IsMidiOutOpen())
+        port_.SendShortMessage(status(kControlChange, state_.channel), playing_.Settings().redController, state_.r >> 1);
 }
 
 void TPadController::SendGreen()
 {
-    if (IsMidiOutOpen()) port_.SendShortMessage(status(kControlChange, state_.channel), 3, state_.g >> 1);
+    if (IsMidiOutOpen())
+        port_.SendShortMessage(status(kControlChange, state_.channel), playing_.Settings().greenController, state_.g >> 1);
 }
 
 void TPadController::SendBlue()
 {
-    if (IsMidiOutOpen()) port_.SendShortMessage(status(kControlChange, state_.channel), 4, state_.b >> 1);
+    if (IsMidiOutOpen())
+        port_.SendShortMessage(status(kControlChange, state_.channel), playing_.Settings().blueController, state_.b >> 1);
 }
 
 // The note off of a sounding note, then the note on for the current position.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "midi/midi_output.h"
+#include "pad/playing.h"
 
 #include <QString>
 
@@ -14,9 +15,7 @@
 class PadHost {
 public:
     virtual ~PadHost() = default;
-    virtual int32_t outerWidth() const = 0;   // main window's outer (frame) width
-    virtual int32_t outerHeight() const = 0;  // main window's outer (frame) height
-    virtual int32_t padWidth() const = 0;     // ImagePad's current width
+    virtual int32_t padWidth() const = 0;  // ImagePad's current width
     virtual int32_t padHeight() const = 0;
     virtual void setCaption(const QString& caption) = 0;      // window title, nothing appended
     virtual uint32_t sampleColour(int32_t x, int32_t y) = 0;  // the pad picture's SampleColour
@@ -55,7 +54,14 @@ public:
     void setChannel(int32_t channel);  // 0..15, set by the window's SetMidiOutChannel
     // Sends the note off of a sounding note; the window calls this before it closes the port.
     void EndSoundingNote();
+    // Ends the sounding note, then sends All Sound Off and All Notes Off on each of the 16 channels.
+    void Panic();
     const PadState& state() const;
+    // The note and velocity that a pad point plays with the pad at its current size.
+    std::pair<uint8_t, uint8_t> NoteAndVelocityAt(int32_t x, int32_t y) const;
+    // Ends a sounding note, then plays by the new choices from the next event on.
+    void SetPlaying(const TPlayingSettings& settings);
+    const TPlayingMap& Playing() const { return playing_; }
 
 private:
     void SetPosition(int32_t x, int32_t y);
@@ -71,9 +77,10 @@ private:
     void SendGreen();
     void SendBlue();
     void EndNoteAndPlay();
-    std::pair<uint8_t, uint8_t> NoteAndVelocity() const;
+    bool TakeNoteChanged();
 
     PadHost& host_;
     TMidiOutput& port_;
     PadState state_;
+    TPlayingMap playing_;
 };

@@ -40,7 +40,7 @@ MMRESULT JackMidiConnection::open(const std::string& destination, std::unique_pt
 }
 
 JackMidiConnection::JackMidiConnection(std::unique_ptr<JackClient> client, std::string destination)
-    : client_(std::move(client)), destinationName_(std::move(destination))
+    : client_(std::move(client)), jack_(client_->get()), destinationName_(std::move(destination))
 {
     watch_ = std::make_unique<JackServerWatch>([this] { return client_->serverGone(); }, [this] { makeAnew(); },
                                                [this](uint32_t) {
@@ -91,6 +91,7 @@ JackMidiConnection::~JackMidiConnection()
     // so does the ring it might still read.
     if (active_) drain();
     const bool gone = client_->serverGone();
+    if (active_ && !gone) jack_deactivate(jack_);
     client_.reset();
     watch_.reset();
     if (!gone && ring_) jack_ringbuffer_free(ring_);
@@ -104,6 +105,7 @@ void JackMidiConnection::makeAnew()
     if (!client) return;   // the next probe tries again
     active_ = false;
     client_ = std::move(client);
+    jack_ = client_->get();
     setUp();
 }
 
@@ -151,7 +153,7 @@ int JackMidiConnection::process(jack_nframes_t frames, void* self)
     jack_ringbuffer_t* ring = connection->ring_;
     void* buffer = jack_port_get_buffer(connection->out_, frames);
     jack_midi_clear_buffer(buffer);
-    const jack_nframes_t cycleStart = jack_last_frame_time(connection->client_->get());
+    const jack_nframes_t cycleStart = jack_last_frame_time(connection->jack_);
     bool wroteAny = false;
     jack_nframes_t earliest = 0;
     RecordHeader header{};
@@ -182,7 +184,7 @@ void JackMidiConnection::portRegistration(jack_port_id_t port, int registered, v
     auto* connection = static_cast<JackMidiConnection*>(self);
     if (connection->destinationName_.empty()) return;
     if (!registered) {
-        if (jack_port_by_id(connection->client_->get(), port) == connection->destination_.load(std::memory_order_relaxed))
+        if (jack_port_by_id(connection->jack_, port) == connection->destination_.load(std::memory_order_relaxed))
             connection->destinationGone_.store(true, std::memory_order_relaxed);
     } else if (connection->destinationGone_.load(std::memory_order_relaxed)) {
         connection->watch_->post(0);

@@ -42,6 +42,9 @@ private:
     void drain() const;
 
     std::unique_ptr<JackClient> client_;
+    // For the callbacks, which may run while client_ closes; changes only while no callback can run
+    // (the old server has gone, the new client is not active yet).
+    jack_client_t* jack_;
     const std::string destinationName_;
     jack_port_t* out_ = nullptr;
     std::atomic<jack_port_t*> destination_{nullptr};

@@ -64,6 +64,28 @@ TEST_F(ImagePad, RedrawsEmptyOnceAnIconHasBeenSampled)
     EXPECT_NE(shown().pixel(200, 150), qRgb(0, 255, 0));
 }
 
+// Two zones on the 400-pixel pad meet at column 200; the marks darken it, yet the colour read there is
+// the picture's, and the default map shows the picture alone again.
+TEST_F(ImagePad, ZoneMarksShowOverThePictureButAreNeverSampled)
+{
+    image.SetImageFile(folder.write("halves.bmp", bmpBytes(halves())));
+    TPlayingSettings twoNotes;
+    twoNotes.noteLow = 60;
+    twoNotes.noteHigh = 61;
+    pad.SetZones(TPlayingMap(twoNotes));
+    EXPECT_EQ(pad.ZoneStart(1), 200);
+    const QImage marked = shown();
+    EXPECT_LT(qBlue(marked.pixel(200, 150)), 100);  // the blue half, darkened by the boundary
+    EXPECT_EQ(marked.pixel(100, 150), qRgb(255, 0, 0));
+    int lettering = 0;  // "C4" near the bottom of the red half
+    for (int y = 250; y < 300; ++y)
+        for (int x = 0; x < 200; ++x) lettering += marked.pixel(x, y) != qRgb(255, 0, 0);
+    EXPECT_GT(lettering, 20);
+    EXPECT_EQ(pad.SampleColour(200, 150), 255u << 16);
+    pad.SetZones(TPlayingMap());
+    EXPECT_EQ(shown().pixel(200, 150), qRgb(0, 0, 255));
+}
+
 TEST_F(ImagePad, TakesNoPointerInput)
 {
     EXPECT_FALSE(pad.isEnabled());

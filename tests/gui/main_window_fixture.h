@@ -2,6 +2,7 @@
 // settings file, the window shown offscreen with its Pad page in front, and the user's gestures on it.
 #pragma once
 
+#include "app/error_display.h"
 #include "app/form_main.h"
 #include "app/program_paths.h"
 #include "tests/support/fake_midi_driver.h"
@@ -31,6 +32,7 @@ protected:
         releaseHeldButtons();
         form.reset();
         std::remove(SettingsFileName().c_str());
+        ErrorDisplay().WriteToStandardError(false);
     }
 
     // Builds and shows the window over the devices listed so far.
@@ -54,7 +56,7 @@ protected:
     void typeKey(Qt::Key key, Qt::KeyboardModifiers modifiers);
 
     std::vector<Msg> sent() const { return shortMessagesOf(driver); }
-    // The note and velocity a pad point gives in the window's current outer size.
+    // The note and velocity a pad point gives on the window's pad.
     Msg noteOnAt(QPoint at, int channel = 0) const;
     Msg noteOffAt(QPoint at, int channel = 0) const;
     const std::vector<TestMessagePresenter::Box>& boxes() const { return testMessagePresenter().shown; }

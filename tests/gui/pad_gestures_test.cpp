@@ -7,9 +7,13 @@
 #include "pad/image_pad.h"
 #include "pad/pad_image.h"
 #include "tests/support/picture_files.h"
+#include "tests/support/window_play.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
@@ -147,6 +151,114 @@ TEST_F(PadGestures, WithNoDeviceAtAllThePadPlaysSilently)
     wheel(120);
     EXPECT_THAT(driver.messages(), IsEmpty());
     EXPECT_THAT(boxes(), IsEmpty());
+}
+
+// Escape from any page ends the sounding note as a release would, then sends All Sound Off and All
+// Notes Off on every channel; a drag that goes on plays again from its next move.
+TEST_F(PadGestures, EscapeOnEveryPageSilencesEveryChannel)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    std::vector<Msg> silence;
+    for (int channel = 0; channel < 16; ++channel) {
+        silence.push_back(control(120, 0, channel));
+        silence.push_back(control(123, 0, channel));
+    }
+    std::vector<Msg> expected = {noteOnAt(P1), noteOffAt(P1)};
+    expected.insert(expected.end(), silence.begin(), silence.end());
+    press(Qt::LeftButton, P1);
+    typeKey(Qt::Key_Escape, Qt::NoModifier);
+    EXPECT_EQ(sent(), expected);
+    driver.clearRecords();
+    move(P2);
+    release(Qt::LeftButton, P2);
+    EXPECT_THAT(sent(), ElementsAre(noteOnAt(P2), noteOffAt(P2)));
+
+    for (QWidget* page : {form->TabSheetSettings, form->TabSheetAbout}) {
+        driver.clearRecords();
+        form->PageControl->setCurrentWidget(page);
+        typeKey(Qt::Key_Escape, Qt::NoModifier);
+        EXPECT_EQ(sent(), silence) << page->objectName().toStdString();
+    }
+
+    driver.fail(MidiCall::ShortMsg, MIDIERR_NODEVICE, std::nullopt, 1);
+    typeKey(Qt::Key_Escape, Qt::NoModifier);
+    EXPECT_EQ(boxes().size(), 1u);
+
+    form->MidiOutput->Close();
+    driver.clearRecords();
+    typeKey(Qt::Key_Escape, Qt::NoModifier);
+    EXPECT_THAT(driver.messages(), IsEmpty());
+}
+
+// Whatever takes the left release away from the pad ends the drag at once, like the error display's
+// cancel, on the channel the note was started on; the late release then sends nothing.
+TEST_F(PadGestures, DragEndsAsSoonAsThePadCanNoLongerSeeTheRelease)
+{
+    driver.addDevice("Synth");
+    const std::pair<const char*, std::function<void(TFormMain&)>> interruptions[] = {
+        {"another page", [](TFormMain& f) { f.PageControl->setCurrentWidget(f.TabSheetSettings); }},
+        {"channel typed", [](TFormMain& f) { f.SpinEditMidiOutChannel->editor()->setText("5"); }},
+        {"window deactivated", [](TFormMain& f) {
+             QEvent deactivate(QEvent::WindowDeactivate);
+             QApplication::sendEvent(&f, &deactivate);
+         }},
+        {"window minimised", [](TFormMain& f) { f.showMinimized(); }},
+    };
+    for (const auto& [what, interrupt] : interruptions) {
+        openWindowPlayingOn("Synth");
+        press(Qt::LeftButton, P1);
+        interrupt(*form);
+        EXPECT_THAT(sent(), ElementsAre(noteOnAt(P1), noteOffAt(P1))) << what;
+        EXPECT_EQ(form->Pad().state().x, -1) << what;
+        driver.clearRecords();
+        move(P2);
+        release(Qt::LeftButton, P2);
+        EXPECT_THAT(sent(), IsEmpty()) << what;
+        form.reset();
+        std::remove(SettingsFileName().c_str());   // the next window starts on channel 1 again
+    }
+}
+
+// The zone centres from left to right along the top row: the scale's notes rising, at velocity 127.
+TEST_F(PadGestures, TwoOctavesOfCMajorChosenOnThePlayingPanelPlayAcrossThePad)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    chooseEntry(*form->ComboBoxNoteLow, 60);
+    chooseEntry(*form->ComboBoxNoteHigh, 84);
+    chooseEntry(*form->ComboBoxScale, 1);
+    EXPECT_EQ(form->ComboBoxScale->currentText(), "Major");
+    const int width = form->ImagePad->width();
+    press(Qt::LeftButton, QPoint(width / 30, 0));
+    for (int zone = 1; zone < 15; ++zone) {
+        move(QPoint((2 * zone + 1) * width / 30 - 2, 0));
+        move(QPoint((2 * zone + 1) * width / 30 + 2, 0));  // within the zone: nothing more
+    }
+    release(Qt::LeftButton, QPoint(width, 0));
+    std::vector<int> notesOn;
+    for (const Msg& m : sent()) {
+        if (m.status == 144) notesOn.push_back(m.data1);
+        EXPECT_EQ(m.data2, 127);
+    }
+    EXPECT_THAT(notesOn, ElementsAre(60, 62, 64, 65, 67, 69, 71, 72, 74, 76, 77, 79, 81, 83, 84));
+    EXPECT_EQ(sent().size(), 30u);
+    EXPECT_EQ(sent().back(), noteOff(84, 127));
+}
+
+TEST_F(PadGestures, ChangingThePlayingChoicesWhileANoteSoundsEndsItFirst)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    press(Qt::LeftButton, P1);
+    const Msg on = noteOnAt(P1), off = noteOffAt(P1);
+    chooseEntry(*form->ComboBoxNoteLow, 60);
+    EXPECT_THAT(sent(), ElementsAre(on, off));
+    form->SpinEditVelocityTop->editor()->setText("300");  // taken as 127: nothing changes
+    move(P2);
+    EXPECT_EQ(sent().back(), noteOnAt(P2));
+    EXPECT_GE(sent().back().data1, 60);
+    EXPECT_EQ(form->SpinEditVelocityTop->editor()->text(), "300");
 }
 
 } // namespace

@@ -6,8 +6,12 @@
 #include "app/spin_edit.h"
 #include "pad/pad_image.h"
 #include "tests/support/picture_files.h"
+#include "tests/support/window_play.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -359,6 +363,55 @@ TEST_F(PictureChoice, AltShortcutsTypeNothingIntoTheFocusedField)
 
     typeKey(Qt::Key_X, Qt::AltModifier);
     EXPECT_EQ(form->GetMidiOutChannel(), 5);
+}
+
+using PlayingPanel = MainWindowTest;
+
+// At the window's minimum size the panel lies under Panel1 and shows all its controls; every
+// accelerator letter of the Settings page, the tabs and the window's own Alt+I and Alt+X is its own.
+TEST_F(PlayingPanel, FitsUnderPanel1WithAcceleratorsOfItsOwn)
+{
+    openWindow();
+    form->PageControl->setCurrentWidget(form->TabSheetSettings);
+    ASSERT_TRUE(processEventsUntil([&] { return form->PanelPlaying->isVisible(); }));
+    EXPECT_EQ(form->PanelPlaying->title(), "Playing");
+    EXPECT_GE(form->PanelPlaying->y(), form->Panel1->geometry().bottom());
+    EXPECT_TRUE(form->TabSheetSettings->rect().contains(form->PanelPlaying->geometry()));
+    QString letters;
+    for (QWidget* control : form->PanelPlaying->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(form->PanelPlaying->rect().contains(control->geometry())) << control->objectName().toStdString();
+    for (const QLabel* label : form->TabSheetSettings->findChildren<QLabel*>()) letters += label->text();
+    for (int tab = 0; tab < form->PageControl->count(); ++tab) letters += form->PageControl->tabText(tab);
+    QString accelerators;
+    for (qsizetype at = letters.indexOf('&'); at >= 0; at = letters.indexOf('&', at + 1))
+        accelerators += letters[at + 1].toLower();
+    accelerators += "ix";
+    for (const QChar letter : accelerators) EXPECT_EQ(accelerators.count(letter), 1) << letter.toLatin1();
+    EXPECT_GE(accelerators.size(), 15);
+
+    typeKey(Qt::Key_L, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), form->ComboBoxNoteLow);
+}
+
+TEST_F(PlayingPanel, ShowsTheChoicesAndRefusesNumbersBeyondTheirRanges)
+{
+    openWindow();
+    EXPECT_EQ(form->ComboBoxNoteLow->currentText(), "C-1 (0)");
+    EXPECT_EQ(form->ComboBoxNoteHigh->currentText(), "G9 (127)");
+    EXPECT_EQ(form->ComboBoxNoteLow->itemText(60), "C4 (60)");
+    EXPECT_EQ(form->ComboBoxScaleRoot->currentText(), "C");
+    EXPECT_EQ(form->ComboBoxScale->count(), 10);
+    chooseEntry(*form->ComboBoxNoteHigh, 50);
+    chooseEntry(*form->ComboBoxNoteLow, 70);  // above the highest: takes it along
+    EXPECT_EQ(form->GetPlaying().noteHigh, 70);
+    chooseEntry(*form->ComboBoxNoteHigh, 40);  // below the lowest: takes it along
+    EXPECT_EQ(form->GetPlaying().noteLow, 40);
+    EXPECT_EQ(form->ComboBoxNoteLow->currentIndex(), 40);
+    form->SpinEditWheelController->editor()->setText("127");
+    EXPECT_EQ(form->GetPlaying().wheelController, 119);
+    EXPECT_EQ(form->SpinEditWheelController->editor()->text(), "119");
+    form->SpinEditVelocityBottom->editor()->setText("20");
+    EXPECT_EQ(form->GetPlaying().velocityBottom, 20);
 }
 
 TEST(AboutPage, HoldsTheManualAndAnExitButton)

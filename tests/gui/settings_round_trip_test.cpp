@@ -182,3 +182,15 @@ TEST_F(SettingsRoundTrip, OtherSectionsCommentsAndUnknownKeysSurviveByteForByte)
     });
     EXPECT_EQ(written, head + "MidiOutChannel=9\r\nHeight=454\r\nMidiOutPort=Synth C\r\n" + tail);
 }
+
+TEST_F(SettingsRoundTrip, StoredPlayingChoicesShowOnThePanelAndAreWrittenBackAsStored)
+{
+    const std::string stored = settingsText("", "1") + "NoteLow=60\nNoteHigh=84\nScale=Major\nScaleRoot=G\n";
+    const std::string written = runWith(stored, [](TFormMain& form) {
+        EXPECT_EQ(form.ComboBoxNoteLow->currentText(), "C4 (60)");
+        EXPECT_EQ(form.ComboBoxScale->currentText(), "Major");
+        EXPECT_EQ(form.ComboBoxScaleRoot->currentText(), "G");
+        EXPECT_EQ(form.Pad().Playing().ZoneCount(), 15);
+    });
+    EXPECT_EQ(written, stored);
+}

@@ -1,7 +1,6 @@
 #include "tests/support/window_play.h"
 
 #include "app/form_main.h"
-#include "pad/clamp.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,6 +13,11 @@ void chooseMidiOutPort(TFormMain& form, const QString& name)
     QComboBox& list = *form.ComboBoxMidiOutPort;
     const int index = list.findText(name);
     ASSERT_NE(index, -1) << name.toStdString() << " is not listed";
+    chooseEntry(list, index);
+}
+
+void chooseEntry(QComboBox& list, int index)
+{
     list.setCurrentIndex(index);
     emit list.activated(index);
 }
@@ -27,5 +31,5 @@ void turnWheel(QWidget& widget, int delta, QPoint at)
 
 std::pair<uint8_t, uint8_t> noteAndVelocityAt(const TFormMain& form, QPoint at)
 {
-    return {ClampMidiData(at.x() * 127 / form.outerWidth()), ClampMidiData(127 - at.y() * 127 / form.outerHeight())};
+    return form.Pad().NoteAndVelocityAt(at.x(), at.y());
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <utility>
 
+class QComboBox;
 class QWidget;
 class TFormMain;
 
@@ -15,9 +16,11 @@ class TFormMain;
 // fails the test when it is not listed.
 void chooseMidiOutPort(TFormMain& form, const QString& name);
 
+// Chooses entry `index` of a drop-down list, as a user picking it does.
+void chooseEntry(QComboBox& list, int index);
+
 // One wheel event of `delta` (120 a notch) over `widget` at `at`, as the wheel sends it.
 void turnWheel(QWidget& widget, int delta, QPoint at = QPoint(5, 5));
 
-// The note and velocity of a pad point in the window's current outer size: the outer width spans
-// notes 0..127, and the velocity grows upwards, both clamped into 0..127.
+// The note and velocity that the window's pad controller gives a pad point.
 std::pair<uint8_t, uint8_t> noteAndVelocityAt(const TFormMain& form, QPoint at);

@@ -19,11 +19,9 @@
 #include <utility>
 #include <vector>
 
-// A window of 416 × 454 with a 400 × 399 pad over a picture given by `colourAt`.
+// A 400 × 399 pad over a picture given by `colourAt`.
 class TestPadHost : public PadHost {
 public:
-    int32_t outerWidth() const override { return outerW; }
-    int32_t outerHeight() const override { return outerH; }
     int32_t padWidth() const override { return padW; }
     int32_t padHeight() const override { return padH; }
     void setCaption(const QString& caption) override
@@ -38,7 +36,7 @@ public:
         return colourAt(x, y);
     }
 
-    int32_t outerW = 416, outerH = 454, padW = 400, padH = 399;
+    int32_t padW = 400, padH = 399;
     std::function<uint32_t(int32_t, int32_t)> colourAt = [](int32_t, int32_t) { return 0u; };
     std::vector<QString> captions;
     std::vector<std::pair<int32_t, int32_t>> samples;
@@ -83,7 +81,7 @@ protected:
     std::optional<TPadController> pad;
 };
 
-// Pad points and the note and velocity they give in a 416 × 454 window.
-inline constexpr int32_t P1x = 100, P1y = 100;  // note 30, velocity 100
-inline constexpr int32_t P2x = 200, P2y = 300;  // note 61, velocity 44
-inline constexpr int32_t P3x = 300, P3y = 50;   // note 91, velocity 114
+// Pad points and the note and velocity they give on the 400 × 399 pad.
+inline constexpr int32_t P1x = 100, P1y = 100;  // note 31, velocity 96
+inline constexpr int32_t P2x = 200, P2y = 300;  // note 63, velocity 32
+inline constexpr int32_t P3x = 300, P3y = 50;   // note 95, velocity 112

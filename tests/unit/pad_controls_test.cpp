@@ -106,4 +106,18 @@ TEST_F(PadControlsTest, NoColourControllersOnceTheRightButtonIsUp)
     EXPECT_FALSE(pad->state().rightHeld);
 }
 
+TEST_F(PadControlsTest, ChosenControllerNumbersCarryTheWheelAndTheColours)
+{
+    TPlayingSettings settings;
+    settings.wheelController = 11;
+    settings.redController = 0;
+    settings.greenController = 119;
+    settings.blueController = 71;
+    pad->SetPlaying(settings);
+    host.colourAt = [](int32_t, int32_t) { return 0x8040FFu; };
+    pad->FormMouseWheel(120);
+    pad->ImagePadMouseDown(kRight, 10, 10);
+    EXPECT_THAT(sent(), ElementsAre(control(11, 65), control(0, 127), control(119, 32), control(71, 64)));
+}
+
 } // namespace

@@ -29,8 +29,8 @@ TEST_F(PadFailureTest, RefusedNoteOnKeepsTheLastNoteAndSkipsTheColourSample)
     const auto samples = host.samples.size();
     driver.fail(MidiCall::ShortMsg, MMSYSERR_ERROR, std::nullopt, 1);
     expectError([&] { pad->ImagePadMouseDown(kBoth, P2x, P2y); }, kRefused);
-    EXPECT_EQ(pad->state().lastNote, 30);
-    EXPECT_EQ(pad->state().lastVelocity, 100);
+    EXPECT_EQ(pad->state().lastNote, 31);
+    EXPECT_EQ(pad->state().lastVelocity, 96);
     EXPECT_EQ(host.samples.size(), samples);
     EXPECT_EQ(pad->state().colour, 0u);
 
@@ -47,9 +47,9 @@ TEST_F(PadFailureTest, RefusedNoteOffDuringADragIsRetriedByTheCancellingRelease)
     pad->ImagePadMouseDown(kLeft, P1x, P1y);
     driver.fail(MidiCall::ShortMsg, MMSYSERR_ERROR, std::nullopt, 1);
     expectError([&] { pad->ImagePadMouseMove(P2x, P2y); }, kRefused);
-    EXPECT_EQ(pad->state().lastNote, 30);
+    EXPECT_EQ(pad->state().lastNote, 31);
     pad->ImagePadMouseUp(kNone, -1, -1);
-    EXPECT_THAT(sent(), ElementsAre(noteOn(30, 100), noteOff(30, 100)));
+    EXPECT_THAT(sent(), ElementsAre(noteOn(31, 96), noteOff(31, 96)));
 }
 
 TEST_F(PadFailureTest, NoteOffRefusedBecauseThePortWentAwayEndsTheNoteAllTheSame)
@@ -72,7 +72,7 @@ TEST_F(PadFailureTest, RefusedNoteOffAtTheReleaseStillLiftsTheButtonsAndTheNextP
     EXPECT_FALSE(pad->state().leftHeld);
     EXPECT_TRUE(pad->state().noteSounding);
     pad->ImagePadMouseDown(kLeft, P2x, P2y);
-    EXPECT_THAT(sent(), ElementsAre(noteOn(30, 100), noteOff(30, 100), noteOn(61, 44)));
+    EXPECT_THAT(sent(), ElementsAre(noteOn(31, 96), noteOff(31, 96), noteOn(63, 32)));
 }
 
 TEST_F(PadFailureTest, AbsurdCoordinatesAndWheelRaiseIntegerOverflow)
@@ -100,6 +100,17 @@ TEST_F(PadFailureTest, NothingIsAllocatedBetweenTheSendsAndTheDriver)
     pad->FormMouseWheel(0);
     EXPECT_EQ(wheelSend.count(), 0u);
     EXPECT_EQ(sent().size(), 1u + 2 + 2 + 1);
+
+    // A drag move into another zone of a scale.
+    TPlayingSettings zones;
+    zones.noteLow = 60;
+    zones.noteHigh = 84;
+    zones.scale = TScale::Major;
+    pad->SetPlaying(zones);
+    pad->ImagePadMouseMove(P1x, P1y);
+    pad->ImagePadMouseMove(P2x, P2y);
+    EXPECT_EQ(host.allocationsAtSample - host.allocationsAfterCaption, 0u);
+    EXPECT_EQ(sent().size(), 6u + 1 + 1 + 2);
 }
 
 } // namespace

@@ -60,7 +60,15 @@ public:
         steps.push_back("channel " + std::to_string(value));
         channel = std::clamp(value, 1, 16);
     }
+    TPlayingSettings GetPlaying() const override { return playing; }
+    void SetPlaying(const TPlayingSettings& settings) override
+    {
+        steps.push_back("playing");
+        playing = settings;
+    }
     void showError(const std::exception& error) override { shown.push_back(error.what()); }
+
+    TPlayingSettings playing;
 };
 
 class WindowSettings : public ::testing::Test {
@@ -82,7 +90,7 @@ protected:
 TEST_F(WindowSettings, FirstStartAppliesTheStartValuesAndExitWritesTheKeysInOrder)
 {
     loadWindowSettings(window, file);
-    EXPECT_EQ(window.steps, (std::vector<std::string>{"bounds", "image ", "port ", "channel 1"}));
+    EXPECT_EQ(window.steps, (std::vector<std::string>{"bounds", "image ", "port ", "channel 1", "playing"}));
     EXPECT_TRUE(window.shown.empty());
     saveWindowSettings(window, file);
     EXPECT_EQ(readFileBytes(file),
@@ -96,7 +104,7 @@ TEST_F(WindowSettings, StoredValuesComeBackAndAreWrittenBackAsStored)
     EXPECT_EQ(window.bounds.width, 512);
     EXPECT_EQ(window.bounds.height, 454);
     EXPECT_EQ(window.port, "SYNTH b");
-    EXPECT_EQ(window.steps.back(), "channel -1");
+    EXPECT_EQ(window.steps.end()[-2], "channel -1");
     saveWindowSettings(window, file);
     EXPECT_EQ(readFileBytes(file),
               "[settings]\nleft=-5000\nTop=20\nWidth=512\nHeight=454\nMidiOutPort=SYNTH b\nMidiOutChannel=1\n");
@@ -107,7 +115,7 @@ TEST_F(WindowSettings, UnreadableValuesTakeTheCurrentOnes)
     window.channel = 5;
     restartWith("[Settings]\nLeft=12px\nMidiOutChannel=12px\nMidiOutPort=Not Installed\n");
     EXPECT_EQ(window.bounds.left, 0);
-    EXPECT_EQ(window.steps.back(), "channel 5");
+    EXPECT_EQ(window.steps.end()[-2], "channel 5");
     saveWindowSettings(window, file);
     EXPECT_NE(readFileBytes(file).find("MidiOutPort=\n"), std::string::npos);
 }
@@ -161,4 +169,33 @@ TEST_F(WindowSettings, FailedSaveRaisesAndSkipsTheRemainingWrites)
     } catch (const Exception& error) {
         EXPECT_EQ(error.message(), "Unable to write to " + folder.file("missing/pixono.INI"));
     }
+}
+
+TEST_F(WindowSettings, PlayingChoicesAreReadIntoTheirRangesAndWrittenOnlyWhenChangedOrPresent)
+{
+    restartWith("[Settings]\nNoteLow=90\nNoteHigh=30\nScale=natural MINOR\nScaleRoot=a#\nVelocityTop=300\n"
+                "VelocityBottom=0\nWheelController=120\nRedController=12px\nGreenController=0x10\n");
+    TPlayingSettings expected;
+    expected.noteLow = 30;
+    expected.noteHigh = 90;
+    expected.scale = TScale::NaturalMinor;
+    expected.scaleRoot = 10;
+    expected.wheelController = 119;
+    expected.greenController = 16;
+    EXPECT_EQ(window.playing, expected);
+    saveWindowSettings(window, file);
+    EXPECT_EQ(readFileBytes(file), "[Settings]\nNoteLow=30\nNoteHigh=90\nScale=Natural minor\nScaleRoot=A#\n"
+                                   "VelocityTop=127\nVelocityBottom=0\nWheelController=119\nRedController=2\n"
+                                   "GreenController=16\nLeft=0\nTop=106\nWidth=416\nHeight=454\nMidiOutPort=\n"
+                                   "MidiOutChannel=1\n");
+
+    window.playing.scale = TScale::Major;
+    restartWith("[Settings]\nScale=Lydian\nScaleRoot=H\n");
+    EXPECT_EQ(window.playing.scale, TScale::Chromatic);
+    EXPECT_EQ(window.playing.scaleRoot, 0);
+    window.playing.blueController = 5;
+    saveWindowSettings(window, file);
+    EXPECT_EQ(readFileBytes(file), "[Settings]\nScale=Chromatic\nScaleRoot=C\nLeft=0\nTop=106\nWidth=416\n"
+                                   "Height=454\nMidiOutPort=\nMidiOutChannel=1\nNoteLow=30\nNoteHigh=90\n"
+                                   "WheelController=119\nGreenController=16\nBlueController=5\n");
 }

@@ -1,0 +1,15 @@
+#include "app/desktop_identity.h"
+
+#include <QApplication>
+#include <QIcon>
+
+void applyDesktopIdentity()
+{
+    const QString applicationId = "org.pixono.Pixono";
+    QGuiApplication::setDesktopFileName(applicationId);
+    QIcon embedded;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        embedded.addFile(QString(":/icons/%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(QIcon::fromTheme(applicationId, embedded));
+}
