@@ -160,13 +160,13 @@ void TFormMain::buildPlayingPanel()
     SpinEditVelocityTop = spin("SpinEditVelocityTop", "LabelVelocityTop", "Velocity &top", {24, 88}, 127);
     SpinEditVelocityBottom = spin("SpinEditVelocityBottom", "LabelVelocityBottom", "Velocity &bottom", {112, 88}, 127);
     SpinEditWheelController =
-        spin("SpinEditWheelController", "LabelWheelController", "&Wheel controller", {24, 136}, kHighestController);
+        spin("SpinEditWheelController", "LabelWheelController", "&Wheel CC", {24, 136}, kHighestController);
     SpinEditRedController =
-        spin("SpinEditRedController", "LabelRedController", "&Red controller", {112, 136}, kHighestController);
+        spin("SpinEditRedController", "LabelRedController", "&Red CC", {112, 136}, kHighestController);
     SpinEditGreenController =
-        spin("SpinEditGreenController", "LabelGreenController", "&Green controller", {200, 136}, kHighestController);
+        spin("SpinEditGreenController", "LabelGreenController", "&Green CC", {200, 136}, kHighestController);
     SpinEditBlueController =
-        spin("SpinEditBlueController", "LabelBlueController", "Bl&ue controller", {288, 136}, kHighestController);
+        spin("SpinEditBlueController", "LabelBlueController", "Bl&ue CC", {288, 136}, kHighestController);
     ShowPlaying();
 }
 

@@ -51,7 +51,7 @@ JackMidiConnection::JackMidiConnection(std::unique_ptr<JackClient> client, std::
 
 MMRESULT JackMidiConnection::setUp()
 {
-    jack_client_t* client = client_->get();
+    jack_client_t* client = jack_ = client_->get();
     // Made anew after the server's return, the output starts with nothing queued.
     if (ring_) jack_ringbuffer_reset(ring_);
     else ring_ = jack_ringbuffer_create(kRingBytes);

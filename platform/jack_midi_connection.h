@@ -42,9 +42,8 @@ private:
     void drain() const;
 
     std::unique_ptr<JackClient> client_;
-    // For the callbacks, which may run while client_ closes; changes only while no callback can run
-    // (the old server has gone, the new client is not active yet).
-    jack_client_t* jack_;
+    // The current client's handle, for the callbacks: they may still run while client_ closes.
+    jack_client_t* jack_ = nullptr;
     const std::string destinationName_;
     jack_port_t* out_ = nullptr;
     std::atomic<jack_port_t*> destination_{nullptr};

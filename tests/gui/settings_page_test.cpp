@@ -367,8 +367,9 @@ TEST_F(PictureChoice, AltShortcutsTypeNothingIntoTheFocusedField)
 
 using PlayingPanel = MainWindowTest;
 
-// At the window's minimum size the panel lies under Panel1 and shows all its controls; every
-// accelerator letter of the Settings page, the tabs and the window's own Alt+I and Alt+X is its own.
+// At the window's minimum size the panel lies under Panel1 and shows all its controls, none over
+// another; every accelerator letter of the Settings page, the tabs and the window's own Alt+I and
+// Alt+X is its own.
 TEST_F(PlayingPanel, FitsUnderPanel1WithAcceleratorsOfItsOwn)
 {
     openWindow();
@@ -378,8 +379,13 @@ TEST_F(PlayingPanel, FitsUnderPanel1WithAcceleratorsOfItsOwn)
     EXPECT_GE(form->PanelPlaying->y(), form->Panel1->geometry().bottom());
     EXPECT_TRUE(form->TabSheetSettings->rect().contains(form->PanelPlaying->geometry()));
     QString letters;
-    for (QWidget* control : form->PanelPlaying->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    const auto controls = form->PanelPlaying->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* control : controls) {
         EXPECT_TRUE(form->PanelPlaying->rect().contains(control->geometry())) << control->objectName().toStdString();
+        for (const QWidget* other : controls)
+            EXPECT_TRUE(other == control || !other->geometry().intersects(control->geometry()))
+                << control->objectName().toStdString() << " overlaps " << other->objectName().toStdString();
+    }
     for (const QLabel* label : form->TabSheetSettings->findChildren<QLabel*>()) letters += label->text();
     for (int tab = 0; tab < form->PageControl->count(); ++tab) letters += form->PageControl->tabText(tab);
     QString accelerators;
