@@ -61,7 +61,7 @@ TEST_F(PadFailureTest, NoteOffRefusedBecauseThePortWentAwayEndsTheNoteAllTheSame
     // The cancelling release and the window's own note end have nothing left to send.
     pad->ImagePadMouseUp(kNone, -1, -1);
     pad->EndSoundingNote();
-    EXPECT_THAT(sent(), ElementsAre(noteOn(30, 100)));
+    EXPECT_THAT(sent(), ElementsAre(noteOn(31, 96)));
 }
 
 TEST_F(PadFailureTest, RefusedNoteOffAtTheReleaseStillLiftsTheButtonsAndTheNextPressEndsTheNote)
