@@ -76,7 +76,8 @@ public:
     void ImagePadMouseMove(int32_t x, int32_t y);
     void BitBtnBrowseImageFileClick();
     void BitBtnExitClick();
-    void ComboBoxMidiOutPortChange();
+    // `chosen`: the user picked an entry from the list, rather than editing the text.
+    void ComboBoxMidiOutPortChange(bool chosen);
     void SpinEditMidiOutChannelChange();
     // Silences the port: the sounding note ends, then every channel hears All Sound Off and All Notes Off.
     void Panic();
@@ -85,8 +86,12 @@ public:
 
     // Settings page operations, also used by the settings file.
     void FillMidiOutPorts();
+    // Lists the devices installed now, each time the drop-down opens.
+    void RefreshMidiOutPorts();
     int32_t IndexOfMidiOutPort(const QString& name) const;
-    void SetMidiOutPort(const QString& name);
+    // `reopen`: open the port anew when the name is current but its port is closed or went away.
+    // An open that fails raises, naming the port and the driver's reason.
+    void SetMidiOutPort(const QString& name, bool reopen = false);
     const QString& CurrentPortName() const { return currentPortName_; }
     int32_t GetMidiOutChannel() const;
     void SetMidiOutChannel(int32_t value);
@@ -120,6 +125,8 @@ private:
     void FormCreate();
     void FormDestroy();
     void LoadSettings();
+    bool IsMidiOutPortWell() const;
+    void AddInstalledMidiOutPorts();
     void SaveSettings();
 
     QString currentImageFileName() const;

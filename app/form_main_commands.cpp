@@ -38,8 +38,8 @@ void TFormMain::BrowseImageFile()
 
 void TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
+    if (key == Qt::Key_Escape) Panic();
     Guarded([&] {
-        if (key == Qt::Key_Escape) pad_.Panic();
         // Only Alt is tested, so Ctrl and Shift may be held as well.
         if (!shift.testFlag(Qt::AltModifier)) return;
         if (key == Qt::Key_I) BrowseImageFile();

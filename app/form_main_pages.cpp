@@ -4,6 +4,7 @@
 
 #include "app/about_text.h"
 #include "app/pad_pointer_input.h"
+#include "app/refreshing_combo_box.h"
 #include "app/spin_edit.h"
 #include "pad/image_pad.h"
 #include "pad/pad_image.h"
@@ -108,7 +109,7 @@ void TFormMain::buildSettingsPage()
     BitBtnBrowseImageFile->setGeometry(296, 22, 75, 17);
 
     Label2 = makeLabel("Label2", "&Midi out port", {24, 72, 58, 13}, Panel1);
-    ComboBoxMidiOutPort = named(new QComboBox(Panel1), "ComboBoxMidiOutPort");
+    ComboBoxMidiOutPort = named(new TRefreshingComboBox(Panel1), "ComboBoxMidiOutPort");
     ComboBoxMidiOutPort->setEditable(true);
     ComboBoxMidiOutPort->setInsertPolicy(QComboBox::NoInsert);
     ComboBoxMidiOutPort->setGeometry(24, 88, 273, 21);
@@ -195,8 +196,10 @@ void TFormMain::connectHandlers()
     connect(BitBtnPanic, &QPushButton::clicked, this, [this] { Panic(); });
     // The user's choice of an entry (also of the one already shown) and every typed edit; entries
     // the program selects raise neither.
-    connect(ComboBoxMidiOutPort, &QComboBox::activated, this, [this] { ComboBoxMidiOutPortChange(); });
-    connect(ComboBoxMidiOutPort->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBoxMidiOutPortChange(); });
+    connect(ComboBoxMidiOutPort, &QComboBox::activated, this, [this] { ComboBoxMidiOutPortChange(true); });
+    connect(static_cast<TRefreshingComboBox*>(ComboBoxMidiOutPort), &TRefreshingComboBox::PopupAboutToShow, this,
+            [this] { Guarded([this] { RefreshMidiOutPorts(); }); });
+    connect(ComboBoxMidiOutPort->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBoxMidiOutPortChange(false); });
     connect(SpinEditMidiOutChannel, &TSpinEdit::Changed, this, [this] { SpinEditMidiOutChannelChange(); });
     // Another page in front can no longer receive the pad's left release.
     connect(PageControl, &QTabWidget::currentChanged, this, [this] { CancelPointerCapture(); });

@@ -6,8 +6,25 @@
 #include "platform/midi_services.h"
 
 #include <QComboBox>
+#include <QSignalBlocker>
 
-void TFormMain::FillMidiOutPorts()
+#include <cctype>
+#include <string>
+
+namespace {
+
+// "MIDI output port 'X' could not be opened: " and the driver's reason, begun in lower case.
+std::string openFailureText(const QString& name, std::string reason)
+{
+    const bool acronym = reason.size() > 1 && std::isupper(static_cast<unsigned char>(reason[1]));
+    if (!reason.empty() && !acronym) reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));
+    return "MIDI output port '" + name.toStdString() + "' could not be opened: " + reason;
+}
+
+} // namespace
+
+// One entry per device whose description the driver gives now, tied to its device number.
+void TFormMain::AddInstalledMidiOutPorts()
 {
     const uint32_t count = midiOutGetNumDevs();
     for (uint32_t device = 0; device < count; ++device) {
@@ -15,10 +32,32 @@ void TFormMain::FillMidiOutPorts()
         if (midiOutGetDevCapsA(device, &caps, sizeof caps) != MMSYSERR_NOERROR) continue;
         ComboBoxMidiOutPort->addItem(QString::fromStdString(productNameOf(caps)), QVariant::fromValue(device));
     }
+}
+
+void TFormMain::FillMidiOutPorts()
+{
+    AddInstalledMidiOutPorts();
     if (ComboBoxMidiOutPort->count() > 0)
         ComboBoxMidiOutPort->setCurrentIndex(0);
     else
         ComboBoxMidiOutPort->setEditText(QString());
+}
+
+// Device numbers stay with their devices across rescans, so the open port is left alone; the entry
+// shown stays selected while it is listed, and a port that vanished keeps its text.
+void TFormMain::RefreshMidiOutPorts()
+{
+    const QString shown = currentPortName_.isEmpty() ? ComboBoxMidiOutPort->currentText() : currentPortName_;
+    const QSignalBlocker quiet(ComboBoxMidiOutPort);
+    ComboBoxMidiOutPort->clear();
+    AddInstalledMidiOutPorts();
+    const int32_t i = IndexOfMidiOutPort(shown);
+    if (i != -1 || shown.isEmpty()) {
+        ComboBoxMidiOutPort->setCurrentIndex(i != -1 ? i : 0);
+    } else {
+        ComboBoxMidiOutPort->setCurrentIndex(-1);
+        ComboBoxMidiOutPort->setEditText(shown);
+    }
 }
 
 int32_t TFormMain::IndexOfMidiOutPort(const QString& name) const
@@ -29,9 +68,11 @@ int32_t TFormMain::IndexOfMidiOutPort(const QString& name) const
     return -1;
 }
 
-void TFormMain::SetMidiOutPort(const QString& name)
+void TFormMain::SetMidiOutPort(const QString& name, bool reopen)
 {
-    if (name == currentPortName_) return;
+    // The same name changes nothing while its port is open and well; chosen again from the list, a
+    // port that failed to open or went away is opened anew.
+    if (name == currentPortName_ && !(reopen && !IsMidiOutPortWell())) return;
     const int32_t i = IndexOfMidiOutPort(name);
     if (i == -1) return;
     currentPortName_ = name;
@@ -39,15 +80,22 @@ void TFormMain::SetMidiOutPort(const QString& name)
     pad_.EndSoundingNote();
     MidiOutput->Close();
     MidiOutput->SetDeviceID(ComboBoxMidiOutPort->itemData(i).toUInt());
-    MidiOutput->Open();  // a device that will not open leaves the port closed, and the pad silent
+    const bool opened = MidiOutput->Open();
     ComboBoxMidiOutPort->setCurrentIndex(i);
+    // The name stays current, so the settings file remembers the choice and the next start tries again.
+    if (!opened) throw EmidioutputError(openFailureText(name, MidiOutput->DriverErrorText(MidiOutput->LastResult())));
 }
 
-void TFormMain::ComboBoxMidiOutPortChange()
+bool TFormMain::IsMidiOutPortWell() const
 {
-    Guarded([this] {
+    return MidiOutput->DeviceHandle() != nullptr && MidiOutput->LastResult() != MIDIERR_NODEVICE;
+}
+
+void TFormMain::ComboBoxMidiOutPortChange(bool chosen)
+{
+    Guarded([this, chosen] {
         const int i = ComboBoxMidiOutPort->currentIndex();
-        SetMidiOutPort(i == -1 ? QString() : ComboBoxMidiOutPort->itemText(i));
+        SetMidiOutPort(i == -1 ? QString() : ComboBoxMidiOutPort->itemText(i), chosen);
     });
 }
 

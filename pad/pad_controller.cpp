@@ -206,8 +206,20 @@ void TPadController::SendNoteOff()
 {
     if (IsMidiOutOpen()) {
         const int32_t channel = state_.noteSounding ? state_.noteChannel : state_.channel;
-        port_.SendShortMessage(status(kNoteOff, channel), state_.lastNote, state_.lastVelocity);
+        try {
+            port_.SendShortMessage(status(kNoteOff, channel), state_.lastNote, state_.lastVelocity);
+        } catch (const EmidioutputError&) {
+            // A note cannot keep sounding on a port that no longer exists: it ends all the same, so
+            // closing, reopening and exiting say nothing more about it. Other refusals leave it to retry.
+            if (port_.LastResult() == MIDIERR_NODEVICE) ForgetNote();
+            throw;
+        }
     }
+    ForgetNote();
+}
+
+void TPadController::ForgetNote()
+{
     state_.noteSounding = false;
     const auto [note, velocity] = NoteAndVelocityAt(state_.x, state_.y);
     state_.lastNote = note;

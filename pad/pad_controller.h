@@ -71,6 +71,7 @@ private:
     bool IsMidiOutOpen() const;
     void SendNoteOn();
     void SendNoteOff();
+    void ForgetNote();
     void SendModulation();
     void SendRed();
     void SendGreen();

@@ -4,11 +4,16 @@
 #include "platform/our_port_names.h"
 #include "platform/quiet_audio_libraries.h"
 
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
 #include <RtMidi.h>
 #include <alsa/asoundlib.h>
 
 #include <atomic>
 #include <cctype>
+#include <cerrno>
+#include <optional>
 
 namespace {
 
@@ -44,11 +49,33 @@ std::unique_ptr<RtMidiOut> newClient(std::atomic<bool>* failed)
 class AlsaMidiConnection final : public MidiConnection {
 public:
     AlsaMidiConnection() : out_(newClient(&failed_)) {}
+    ~AlsaMidiConnection() override
+    {
+        notifier_.reset();
+        if (announces_) snd_seq_close(announces_);
+    }
 
     bool valid() const { return out_ != nullptr; }
     RtMidiOut& out() { return *out_; }
     // True when RtMidi reported an error since the last call.
     bool failed() { return failed_.exchange(false, std::memory_order_relaxed); }
+
+    // Subscribes to the first writable port whose RtMidi name `matches`; false when none is there.
+    template <class Match> bool subscribe(Match matches)
+    {
+        const unsigned count = out_->getPortCount();
+        for (unsigned i = 0; i < count; ++i) {
+            if (!matches(out_->getPortName(i))) continue;
+            out_->openPort(i, kOurOutPortName);
+            return !failed();
+        }
+        return false;
+    }
+
+    // Listens to the sequencer's announce port on the GUI thread, so a destination that leaves is
+    // reported gone and one that returns is subscribed to again. Needs a Qt application.
+    void follow(const std::string& name, SeqPortAddress address);
+    bool followsDestination() const override { return follower_.has_value(); }
 
     MMRESULT sendShort(const uint8_t* bytes, size_t length) override { return send(bytes, length); }
     MMRESULT sendLong(const uint8_t* bytes, size_t length) override { return send(bytes, length); }
@@ -56,13 +83,79 @@ public:
 private:
     MMRESULT send(const uint8_t* bytes, size_t length)
     {
+        if (follower_ && follower_->gone()) return MIDIERR_NODEVICE;
         out_->sendMessage(bytes, length);
         return failed() ? MMSYSERR_ERROR : MMSYSERR_NOERROR;
     }
+    void readAnnounces();
+    FollowAction announced(const snd_seq_event_t& event);
 
     std::atomic<bool> failed_{false};
     std::unique_ptr<RtMidiOut> out_;
+    std::string name_;
+    std::optional<AlsaDestinationFollower> follower_;
+    snd_seq_t* announces_ = nullptr;
+    std::unique_ptr<QSocketNotifier> notifier_;
 };
+
+void AlsaMidiConnection::follow(const std::string& name, SeqPortAddress address)
+{
+    if (!QCoreApplication::instance()) return;
+    if (snd_seq_open(&announces_, "default", SND_SEQ_OPEN_INPUT, SND_SEQ_NONBLOCK) < 0) {
+        announces_ = nullptr;
+        return;
+    }
+    snd_seq_set_client_name(announces_, kOurClientName);
+    const int port = snd_seq_create_simple_port(announces_, "announce", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
+                                                SND_SEQ_PORT_TYPE_APPLICATION);
+    pollfd descriptor{};
+    if (port < 0 || snd_seq_connect_from(announces_, port, SND_SEQ_CLIENT_SYSTEM, SND_SEQ_PORT_SYSTEM_ANNOUNCE) < 0 ||
+        snd_seq_poll_descriptors(announces_, &descriptor, 1, POLLIN) != 1)
+        return;
+    notifier_ = std::make_unique<QSocketNotifier>(descriptor.fd, QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { readAnnounces(); });
+    name_ = name;
+    follower_.emplace(name, address);
+}
+
+void AlsaMidiConnection::readAnnounces()
+{
+    for (;;) {
+        snd_seq_event_t* event = nullptr;
+        const int result = snd_seq_event_input(announces_, &event);
+        if (result == -ENOSPC) continue;   // events were lost to an overrun; read on
+        if (result < 0 || !event) return;
+        if (announced(*event) != FollowAction::Resubscribe) continue;
+        out_->closePort();
+        if (!subscribe([this](const std::string& port) { return alsaShownPortName(port) == name_; }))
+            follower_->portExited(follower_->address());
+    }
+}
+
+FollowAction AlsaMidiConnection::announced(const snd_seq_event_t& event)
+{
+    const SeqPortAddress address{event.data.addr.client, event.data.addr.port};
+    switch (event.type) {
+    case SND_SEQ_EVENT_PORT_EXIT: return follower_->portExited(address);
+    case SND_SEQ_EVENT_CLIENT_EXIT: return follower_->clientExited(address.client);
+    case SND_SEQ_EVENT_PORT_START:
+    case SND_SEQ_EVENT_PORT_CHANGE: {
+        snd_seq_client_info_t* client = nullptr;
+        snd_seq_port_info_t* port = nullptr;
+        snd_seq_client_info_alloca(&client);
+        snd_seq_port_info_alloca(&port);
+        if (snd_seq_get_any_client_info(announces_, address.client, client) < 0 ||
+            snd_seq_get_any_port_info(announces_, address.client, address.port, port) < 0)
+            return FollowAction::None;
+        const unsigned needed = SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE;
+        const bool writable = (snd_seq_port_info_get_capability(port) & needed) == needed;
+        const std::string name =
+            std::string(snd_seq_client_info_get_name(client)) + ":" + snd_seq_port_info_get_name(port);
+        return follower_->portStarted(address, name, writable);
+    }
+    default: return FollowAction::None;
+    }
+}
 
 bool endsWithPortNumbers(const std::string& name, size_t blank)
 {
@@ -81,6 +174,15 @@ std::string alsaShownPortName(const std::string& rtMidiName)
     const size_t blank = rtMidiName.rfind(' ');
     if (blank == std::string::npos || !endsWithPortNumbers(rtMidiName, blank)) return rtMidiName;
     return rtMidiName.substr(0, blank);
+}
+
+std::optional<SeqPortAddress> alsaPortAddress(const std::string& rtMidiName)
+{
+    const size_t blank = rtMidiName.rfind(' ');
+    if (blank == std::string::npos || !endsWithPortNumbers(rtMidiName, blank)) return std::nullopt;
+    const std::string numbers = rtMidiName.substr(blank + 1);
+    const size_t colon = numbers.find(':');
+    return SeqPortAddress{std::stoi(numbers.substr(0, colon)), std::stoi(numbers.substr(colon + 1))};
 }
 
 AlsaMidiBackend::AlsaMidiBackend() = default;
@@ -109,15 +211,12 @@ MMRESULT AlsaMidiBackend::open(const std::string& key, std::unique_ptr<MidiConne
 {
     auto opened = std::make_unique<AlsaMidiConnection>();
     if (!opened->valid()) return MIDIERR_NODEVICE;
-    const unsigned count = opened->out().getPortCount();
-    for (unsigned i = 0; i < count; ++i) {
-        if (opened->out().getPortName(i) != key) continue;
-        opened->out().openPort(i, kOurOutPortName);
-        if (opened->failed()) return MIDIERR_NODEVICE;
-        connection = std::move(opened);
-        return MMSYSERR_NOERROR;
-    }
-    return MIDIERR_NODEVICE;
+    const std::optional<SeqPortAddress> address = alsaPortAddress(key);
+    const std::string name = alsaShownPortName(key);
+    if (!address || !opened->subscribe([&](const std::string& port) { return port == key; })) return MIDIERR_NODEVICE;
+    opened->follow(name, *address);
+    connection = std::move(opened);
+    return MMSYSERR_NOERROR;
 }
 
 MMRESULT AlsaMidiBackend::openVirtual(std::unique_ptr<MidiConnection>& connection)

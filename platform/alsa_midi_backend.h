@@ -3,15 +3,19 @@
 // sequencer (no /dev/snd/seq) it lists nothing, prints nothing and throws nothing.
 #pragma once
 
+#include "platform/alsa_destination_follower.h"
 #include "platform/midi_backend.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class RtMidiOut;
 
 // RtMidi names an ALSA port "client:port C:P"; the shown name drops the trailing numbers.
 std::string alsaShownPortName(const std::string& rtMidiName);
+// The sequencer address at the end of RtMidi's name; none when it has no trailing "C:P".
+std::optional<SeqPortAddress> alsaPortAddress(const std::string& rtMidiName);
 
 class AlsaMidiBackend final : public MidiBackend {
 public:

@@ -75,7 +75,7 @@ public:
                                   static_cast<uint8_t>(message >> 16)};
         const size_t length = shortMessageLength(bytes[0]);
         if (length == 0) return MMSYSERR_INVALPARAM;
-        if (!table_.slot(device->id).present) return MIDIERR_NODEVICE;
+        if (!present(*device)) return MIDIERR_NODEVICE;
         return device->connection->sendShort(bytes, length);
     }
 
@@ -95,7 +95,7 @@ public:
         if (!(header->dwFlags & MHDR_PREPARED)) return MIDIERR_UNPREPARED;
         if (header->dwFlags & MHDR_INQUEUE) return MIDIERR_STILLPLAYING;
         if (!header->lpData || header->dwBufferLength == 0) return MMSYSERR_INVALPARAM;
-        if (!table_.slot(device->id).present) return MIDIERR_NODEVICE;
+        if (!present(*device)) return MIDIERR_NODEVICE;
         const MMRESULT result =
             device->connection->sendLong(reinterpret_cast<const uint8_t*>(header->lpData), header->dwBufferLength);
         if (result != MMSYSERR_NOERROR) return result;
@@ -156,6 +156,11 @@ private:
         } catch (...) {
             return MMSYSERR_ERROR;
         }
+    }
+
+    bool present(const OpenDevice& device) const
+    {
+        return device.connection->followsDestination() || table_.slot(device.id).present;
     }
 
     OpenDevice* find(HMIDIOUT handle) const

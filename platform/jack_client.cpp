@@ -9,14 +9,14 @@ namespace {
 
 // Counts server shutdowns seen by our clients. A client opened while it read g talks to server g, so
 // it is gone as soon as the count passes g, whichever of our clients heard of it first.
-std::atomic<unsigned> serversGone{0};
+std::atomic<unsigned> departures{0};
 
 } // namespace
 
 std::unique_ptr<JackClient> JackClient::open(const char* name)
 {
     silenceJackLibrary();
-    const unsigned generation = serversGone.load();
+    const unsigned generation = serversGone();
     jack_client_t* client = jack_client_open(name, JackNoStartServer, nullptr);
     if (!client) return nullptr;
     std::unique_ptr<JackClient> result(new JackClient(client, generation));
@@ -30,13 +30,15 @@ JackClient::~JackClient()
     if (!serverGone()) jack_client_close(client_);
 }
 
-bool JackClient::serverGone() const { return serversGone.load(std::memory_order_acquire) > generation_; }
+bool JackClient::serverGone() const { return serversGone() > generation_; }
+
+unsigned JackClient::serversGone() { return departures.load(std::memory_order_acquire); }
 
 void JackClient::shutdown(void* generation)
 {
     const unsigned next = static_cast<unsigned>(reinterpret_cast<uintptr_t>(generation)) + 1;
-    unsigned seen = serversGone.load();
-    while (seen < next && !serversGone.compare_exchange_weak(seen, next)) {}
+    unsigned seen = departures.load();
+    while (seen < next && !departures.compare_exchange_weak(seen, next)) {}
 }
 
 bool jackServerRunning() { return JackClient::open("pixono-probe") != nullptr; }

@@ -20,6 +20,9 @@ public:
     // True once this client's server has shut down, or once any client of ours opened no later has
     // seen its server shut down (all of them talked to that server).
     bool serverGone() const;
+    // The count of server departures our clients have seen; a client opened while it read g talks
+    // to a server that has gone once it exceeds g.
+    static unsigned serversGone();
 
 private:
     JackClient(jack_client_t* client, unsigned generation) : client_(client), generation_(generation) {}

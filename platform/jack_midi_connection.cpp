@@ -31,35 +31,57 @@ constexpr size_t kMidiBufferOverhead = 64;
 MMRESULT JackMidiConnection::open(const std::string& destination, std::unique_ptr<MidiConnection>& connection)
 {
     std::unique_ptr<JackClient> client = JackClient::open(kOurClientName);
-    if (!client) return MIDIERR_NODEVICE;
-    std::unique_ptr<JackMidiConnection> opened(new JackMidiConnection(std::move(client)));
-    const MMRESULT result = opened->setUp(destination);
-    if (result == MMSYSERR_NOERROR) connection = std::move(opened);
-    return result;
+    if (!client) return MIDIERR_NOSERVER;
+    std::unique_ptr<JackMidiConnection> opened(new JackMidiConnection(std::move(client), destination));
+    const MMRESULT result = opened->setUp();
+    if (result != MMSYSERR_NOERROR) return result;
+    connection = std::move(opened);
+    return MMSYSERR_NOERROR;
 }
 
-MMRESULT JackMidiConnection::setUp(const std::string& destination)
+JackMidiConnection::JackMidiConnection(std::unique_ptr<JackClient> client, std::string destination)
+    : client_(std::move(client)), jack_(client_->get()), destinationName_(std::move(destination))
 {
-    jack_client_t* client = client_->get();
-    ring_ = jack_ringbuffer_create(kRingBytes);
+    watch_ = std::make_unique<JackServerWatch>([this] { return client_->serverGone(); }, [this] { makeAnew(); },
+                                               [this](uint32_t) {
+                                                   // A port registered while the destination was gone.
+                                                   if (destinationGone_.load(std::memory_order_relaxed)) connect();
+                                               });
+}
+
+MMRESULT JackMidiConnection::setUp()
+{
+    jack_client_t* client = jack_ = client_->get();
+    // Made anew after the server's return, the output starts with nothing queued.
+    if (ring_) jack_ringbuffer_reset(ring_);
+    else ring_ = jack_ringbuffer_create(kRingBytes);
     if (!ring_) return MMSYSERR_NOMEM;
     out_ = jack_port_register(client, kOurOutPortName, JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput, 0);
     if (!out_) return MMSYSERR_ERROR;
     const size_t bufferSize = jack_port_type_get_buffer_size(client, JACK_DEFAULT_MIDI_TYPE);
     maxMessage_ = std::min(kRingBytes / 2, bufferSize > kMidiBufferOverhead ? bufferSize - kMidiBufferOverhead : 0);
-    if (!destination.empty()) {
-        destination_ = jack_port_by_name(client, destination.c_str());
-        if (!destination_) return MIDIERR_NODEVICE;
-    }
     if (jack_set_process_callback(client, &JackMidiConnection::process, this) != 0 ||
         jack_set_port_registration_callback(client, &JackMidiConnection::portRegistration, this) != 0 ||
         jack_activate(client) != 0)
         return MMSYSERR_ERROR;
     active_ = true;
-    if (destination_) {
-        const int connected = jack_connect(client, jack_port_name(out_), destination.c_str());
-        if (connected != 0 && connected != EEXIST) return MIDIERR_NODEVICE;
+    return connect();
+}
+
+// Connects our port to the destination named at open, if there is one; MIDIERR_NODEVICE while no port
+// of that name is there.
+MMRESULT JackMidiConnection::connect()
+{
+    if (destinationName_.empty()) return MMSYSERR_NOERROR;
+    jack_client_t* client = client_->get();
+    jack_port_t* port = jack_port_by_name(client, destinationName_.c_str());
+    const int connected = port ? jack_connect(client, jack_port_name(out_), destinationName_.c_str()) : -1;
+    if (connected != 0 && connected != EEXIST) {
+        destinationGone_.store(true, std::memory_order_relaxed);
+        return MIDIERR_NODEVICE;
     }
+    destination_.store(port, std::memory_order_relaxed);
+    destinationGone_.store(false, std::memory_order_relaxed);
     return MMSYSERR_NOERROR;
 }
 
@@ -71,7 +93,20 @@ JackMidiConnection::~JackMidiConnection()
     const bool gone = client_->serverGone();
     if (active_ && !gone) jack_deactivate(jack_);
     client_.reset();
+    watch_.reset();
     if (!gone && ring_) jack_ringbuffer_free(ring_);
+}
+
+// A new client with the same port names; the old one belongs to the dead server and is left unclosed.
+// A destination that is not back yet is connected when it registers.
+void JackMidiConnection::makeAnew()
+{
+    std::unique_ptr<JackClient> client = JackClient::open(kOurClientName);
+    if (!client) return;   // the next probe tries again
+    active_ = false;
+    client_ = std::move(client);
+    jack_ = client_->get();
+    setUp();
 }
 
 void JackMidiConnection::drain() const
@@ -143,9 +178,15 @@ int JackMidiConnection::process(jack_nframes_t frames, void* self)
     return 0;
 }
 
+// JACK's notification thread: posts, never allocates, locks or calls the server.
 void JackMidiConnection::portRegistration(jack_port_id_t port, int registered, void* self)
 {
     auto* connection = static_cast<JackMidiConnection*>(self);
-    if (!registered && connection->destination_ && jack_port_by_id(connection->jack_, port) == connection->destination_)
-        connection->destinationGone_.store(true, std::memory_order_relaxed);
+    if (connection->destinationName_.empty()) return;
+    if (!registered) {
+        if (jack_port_by_id(connection->jack_, port) == connection->destination_.load(std::memory_order_relaxed))
+            connection->destinationGone_.store(true, std::memory_order_relaxed);
+    } else if (connection->destinationGone_.load(std::memory_order_relaxed)) {
+        connection->watch_->post(0);
+    }
 }

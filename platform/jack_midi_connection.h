@@ -2,9 +2,15 @@
 // port or, for the virtual output, left for others to connect to. The GUI thread queues messages in a
 // lock-free ring, each stamped with the frame time it was sent at; the process callback writes them to
 // the port in order, each one period after it was sent.
+//
+// While a Qt application runs, the output follows the system: a destination that leaves and a port of
+// the same full name that appears again are connected again at once, and after the server has gone a
+// probe every two seconds (on a thread of its own) notices its return and makes the client, the port
+// and the connection anew.
 #pragma once
 
 #include "platform/jack_client.h"
+#include "platform/jack_server_watch.h"
 #include "platform/midi_backend.h"
 
 #include <jack/ringbuffer.h>
@@ -23,23 +29,28 @@ public:
 
     MMRESULT sendShort(const uint8_t* bytes, size_t length) override;
     MMRESULT sendLong(const uint8_t* bytes, size_t length) override;
+    bool followsDestination() const override { return watch_ && watch_->watching(); }
 
 private:
-    explicit JackMidiConnection(std::unique_ptr<JackClient> client)
-        : client_(std::move(client)), jack_(client_->get()) {}
-    MMRESULT setUp(const std::string& destination);
+    JackMidiConnection(std::unique_ptr<JackClient> client, std::string destination);
+    MMRESULT setUp();
+    MMRESULT connect();
     MMRESULT queue(const uint8_t* bytes, size_t length);
+    void makeAnew();
     static int process(jack_nframes_t frames, void* self);
     static void portRegistration(jack_port_id_t port, int registered, void* self);
     void drain() const;
 
     std::unique_ptr<JackClient> client_;
-    jack_client_t* const jack_;           // for the process callback, which may run while client_ closes
+    // The current client's handle, for the callbacks: they may still run while client_ closes.
+    jack_client_t* jack_ = nullptr;
+    const std::string destinationName_;
     jack_port_t* out_ = nullptr;
-    jack_port_t* destination_ = nullptr;
+    std::atomic<jack_port_t*> destination_{nullptr};
     jack_ringbuffer_t* ring_ = nullptr;   // records: [uint32 length][uint32 frame sent at][bytes]
     size_t maxMessage_ = 0;               // longest message one cycle's port buffer can carry
     std::atomic<bool> destinationGone_{false};
     bool active_ = false;
     std::atomic<uint32_t> cycles_{0};     // process callbacks completed
+    std::unique_ptr<JackServerWatch> watch_;   // made before the client is active
 };

@@ -23,6 +23,9 @@ public:
     virtual MMRESULT sendShort(const uint8_t* bytes, size_t length) = 0;
     // Sends one long message; the caller's bytes are no longer needed when it returns.
     virtual MMRESULT sendLong(const uint8_t* bytes, size_t length) = 0;
+    // True when the connection follows its destination itself (reports it gone, and connects again
+    // when it returns); otherwise the driver goes by its latest device list.
+    virtual bool followsDestination() const { return false; }
 };
 
 struct MidiDestination {

@@ -14,13 +14,15 @@
 struct DeviceSlot {
     size_t backend = 0;        // index of the back end that offers it
     std::string key;           // the back end's key
-    std::string name;          // cut to fit the capability record
+    std::string fullName;      // as the back end names it
+    std::string name;          // as listed: fits the capability record and no other listed device has it
     uint16_t technology = MOD_MIDIPORT;
     bool present = false;      // listed by the latest rescan
 };
 
-// `name` cut to at most MAXPNAMELEN - 1 bytes, never inside a UTF-8 sequence.
-std::string cutDeviceName(const std::string& name);
+// `name` when it has at most `limit` bytes, otherwise its start and its end around "…" in `limit`
+// bytes, never split inside a UTF-8 sequence.
+std::string shortDeviceName(const std::string& name, size_t limit);
 
 class DeviceTable {
 public:
@@ -32,7 +34,8 @@ public:
     const DeviceSlot& slot(uint32_t id) const { return slots_[id]; }
     // The slot that `id` stands for: itself when it is listed, for MIDI_MAPPER the first present slot.
     std::optional<uint32_t> resolve(uint32_t id) const;
-    // Fills `caps` for `id` (MIDI_MAPPER included); MMSYSERR_BADDEVICEID when it stands for nothing.
+    // Fills `caps` for `id` (MIDI_MAPPER included); MMSYSERR_BADDEVICEID when it stands for nothing,
+    // MIDIERR_NODEVICE while it is not listed.
     MMRESULT capabilities(uint32_t id, MIDIOUTCAPSA& caps) const;
 
 private:

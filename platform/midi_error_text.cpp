@@ -21,7 +21,8 @@ const char* textOf(MMRESULT code)
     case MIDIERR_STILLPLAYING: return "The MIDI message header is still queued for output";
     case MIDIERR_NOTREADY: return "The MIDI output device is busy: its queue is full";
     case MIDIERR_NODEVICE: return "The MIDI output device went away";
-    case MIDIERR_NOAUDIO: return "The built-in synthesizer found no working audio output";
+    case MIDIERR_NOAUDIO: return "No audio output answered; start PipeWire, PulseAudio or JACK, or connect a sound card";
+    case MIDIERR_NOSERVER: return "No JACK server is running; start JACK or PipeWire, then choose the port again";
     default: return nullptr;
     }
 }

@@ -25,7 +25,8 @@ enum : MMRESULT {
     MIDIERR_NOTREADY = 67,      // output queue full: try again
     MIDIERR_NODEVICE = 68,      // device went away while open
     MIDIERR_NOAUDIO = 80,       // built-in synthesizer found no working audio output
-    MIDIERR_LASTERROR = MIDIERR_NOAUDIO,
+    MIDIERR_NOSERVER = 81,      // no JACK server runs
+    MIDIERR_LASTERROR = MIDIERR_NOSERVER,
 };
 
 constexpr uint32_t MIDI_MAPPER = 4294967295u;        // stands for the first listed device

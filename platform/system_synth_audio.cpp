@@ -39,17 +39,34 @@ bool SystemSynthAudio::start(fluid_settings_t* settings, fluid_synth_t* synth)
     silenceJackLibrary();
     configure(*library_, settings);
     for (const char* name : kDriverOrder) {
-        if (std::string_view(name) == "jack" && !jackServerRunning()) continue;
+        const bool jack = std::string_view(name) == "jack";
+        if (jack && !jackServerRunning()) continue;
         if (library_->fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
+        jackGeneration_ = JackClient::serversGone();
         driver_ = library_->new_fluid_audio_driver(settings, synth);
-        if (driver_) return true;
+        if (!driver_) continue;
+        settings_ = settings;
+        synth_ = synth;
+        if (jack) jackWatch_ = std::make_unique<JackServerWatch>([this] { return jackGone(); }, [this] { startAgain(); });
+        return true;
     }
     return false;
 }
 
 void SystemSynthAudio::stop()
 {
-    if (!driver_) return;
-    library_->delete_fluid_audio_driver(driver_);
+    // A driver whose JACK server has gone is left as it is: deleting it would close a client of that
+    // server, which can block or crash.
+    if (driver_ && !jackGone()) library_->delete_fluid_audio_driver(driver_);
     driver_ = nullptr;
+    jackWatch_.reset();
+}
+
+bool SystemSynthAudio::jackGone() const { return jackWatch_ && (!driver_ || JackClient::serversGone() > jackGeneration_); }
+
+// A JACK server answers again: a new driver for the same synthesizer, the dead one left as it is.
+void SystemSynthAudio::startAgain()
+{
+    jackGeneration_ = JackClient::serversGone();
+    driver_ = library_->new_fluid_audio_driver(settings_, synth_);
 }

@@ -1,8 +1,12 @@
 // The system's audio for the built-in synthesizer: the first FluidSynth audio driver that starts,
-// tried in the order PipeWire, PulseAudio, JACK, ALSA, with a short period for low latency.
+// tried in the order PipeWire, PulseAudio, JACK, ALSA, with a short period for low latency. Playing
+// through JACK, it starts again by itself when the server has gone and another answers.
 #pragma once
 
+#include "platform/jack_server_watch.h"
 #include "platform/synth_audio_output.h"
+
+#include <memory>
 
 struct FluidSynthLibrary;
 
@@ -17,6 +21,13 @@ public:
     void stop() override;
 
 private:
+    bool jackGone() const;
+    void startAgain();
+
     const FluidSynthLibrary* library_ = nullptr;
+    fluid_settings_t* settings_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;
     fluid_audio_driver_t* driver_ = nullptr;
+    std::unique_ptr<JackServerWatch> jackWatch_;   // while the JACK driver plays
+    unsigned jackGeneration_ = 0;                   // JACK server departures seen when it started
 };

@@ -11,6 +11,7 @@
 #include <QObject>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -46,3 +47,23 @@ TEST(BuiltinSynthJack, PlaysThroughJackAndLeavesNoClientBehind)
 }
 
 } // namespace
+
+TEST(BuiltinSynthJack, PlaysAgainOnceTheServerHasRestarted)
+{
+    ensureQtApplication();
+    JackServer server;
+    QObject owner;
+    auto* port = new TMidiOutput(&owner);
+    port->SetProductName(BuiltinSynth::kDeviceName);
+    ASSERT_TRUE(port->Open());
+
+    server.stop();
+    server.start();
+    auto listener = std::make_unique<JackAudioListener>();
+    // Noticed within two probe periods: the synthesizer's audio is a client of the new server again.
+    ASSERT_TRUE(processEventsUntil([&] { return hasClient(listener->otherClients(), "pixono-synth"); }, 8000));
+    ASSERT_TRUE(listener->listenTo("pixono-synth:left"));
+    port->SendShortMessage(0x90, 69, 100);
+    EXPECT_TRUE(listener->hears(0.01f)) << "the note never arrived on the new server";
+    EXPECT_TRUE(port->Close());
+}

@@ -4,8 +4,10 @@
 #include "app/program_paths.h"
 #include "tests/support/jack_server.h"
 #include "tests/support/qt_application.h"
+#include "tests/support/test_message_presenter.h"
 #include "tests/support/window_play.h"
 
+#include <QComboBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QWindow>
@@ -13,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -20,6 +23,13 @@ MidiBytes noteAt(uint8_t status, QPoint at, const TFormMain& form)
 {
     const auto [note, velocity] = noteAndVelocityAt(form, at);
     return {status, note, velocity};
+}
+
+// A click at `at` on the pad: the note on and note off it sends.
+std::vector<MidiBytes> click(TFormMain& form, QPoint at)
+{
+    QTest::mouseClick(form.TabSheetPad, Qt::LeftButton, Qt::NoModifier, at);
+    return {noteAt(0x90, at, form), noteAt(0x80, at, form)};
 }
 
 } // namespace
@@ -48,4 +58,37 @@ TEST(MainWindowOverJack, DragAndWheelOnThePadArriveAsExactBytesOnThePortChosenIn
         noteAt(0x80, across, form), noteAt(0x90, last, form), noteAt(0x80, last, form),
         {0xB0, 1, 65}};
     EXPECT_EQ(reader.waitForEvents(expected.size()), expected);
+}
+
+TEST(MainWindowOverJack, FollowsASynthStartedLaterRestartedAndAServerRestarted)
+{
+    ensureQtApplication();
+    JackServer server;
+    std::remove(SettingsFileName().c_str());
+    TFormMain form;
+    form.show();
+    ASSERT_TRUE(processEventsUntil([&] { return form.windowHandle() && form.windowHandle()->isExposed(); }));
+
+    auto synth = std::make_unique<JackMidiReader>("late-synth");
+    form.ComboBoxMidiOutPort->showPopup();
+    form.ComboBoxMidiOutPort->hidePopup();
+    ASSERT_NO_FATAL_FAILURE(chooseMidiOutPort(form, "late-synth:in"));
+    std::vector<MidiBytes> expected = click(form, QPoint(40, 30));
+    EXPECT_EQ(synth->waitForEvents(expected.size()), expected);
+
+    synth.reset();   // the synth quits and starts again
+    synth = std::make_unique<JackMidiReader>("late-synth");
+    ASSERT_TRUE(processEventsUntil([&] { return synth->connected(); }));
+    expected = click(form, QPoint(80, 60));
+    EXPECT_EQ(synth->waitForEvents(expected.size()), expected);
+
+    server.stop();
+    synth.reset();
+    server.start();
+    synth = std::make_unique<JackMidiReader>("late-synth");
+    // The server's return is noticed within two probe periods.
+    ASSERT_TRUE(processEventsUntil([&] { return synth->connected(); }, 8000));
+    expected = click(form, QPoint(120, 90));
+    EXPECT_EQ(synth->waitForEvents(expected.size()), expected);
+    EXPECT_TRUE(testMessagePresenter().shown.empty());
 }

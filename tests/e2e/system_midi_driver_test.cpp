@@ -22,9 +22,10 @@ std::vector<std::string> deviceNames(MidiServices& driver)
     std::vector<std::string> names;
     const uint32_t count = driver.midiOutGetNumDevs();
     for (uint32_t id = 0; id < count; ++id) {
+        // A device that is not there now keeps its number without a description.
         MIDIOUTCAPSA caps{};
-        EXPECT_EQ(driver.midiOutGetDevCapsA(id, &caps, sizeof caps), MMSYSERR_NOERROR);
-        names.emplace_back(caps.szPname, strnlen(caps.szPname, sizeof caps.szPname));
+        const bool described = driver.midiOutGetDevCapsA(id, &caps, sizeof caps) == MMSYSERR_NOERROR;
+        names.push_back(described ? productNameOf(caps) : std::string());
     }
     return names;
 }

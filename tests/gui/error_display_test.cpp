@@ -50,10 +50,10 @@ TEST_F(ErrorDisplay, RefusedSendDuringADragEndsTheDragBeforeTheBox)
     driver.addDevice("Synth");
     openWindowPlayingOn("Synth");
     press(Qt::LeftButton, P1);
-    driver.fail(MidiCall::ShortMsg, MIDIERR_NODEVICE, std::nullopt, 1);
+    driver.fail(MidiCall::ShortMsg, MMSYSERR_ERROR, std::nullopt, 1);
     move(P2);  // its note off is refused
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, QString::fromStdString(FakeMidiDriver::errorText(MIDIERR_NODEVICE)) + ".");
+    EXPECT_EQ(boxes()[0].text, QString::fromStdString(FakeMidiDriver::errorText(MMSYSERR_ERROR)) + ".");
     // The cancelling release ended the note that the refused note off left sounding.
     EXPECT_THAT(sent(), ElementsAre(noteOnAt(P1), noteOffAt(P1)));
     EXPECT_EQ(form->Pad().state().x, -1);
@@ -71,12 +71,12 @@ TEST_F(ErrorDisplay, ErrorOfTheCancellingReleaseIsShownFirst)
     driver.addDevice("Synth");
     openWindowPlayingOn("Synth");
     press(Qt::LeftButton, P1);
-    driver.fail(MidiCall::ShortMsg, MIDIERR_NODEVICE, std::nullopt, 1);
+    driver.fail(MidiCall::ShortMsg, MMSYSERR_ERROR, std::nullopt, 1);
     driver.fail(MidiCall::ShortMsg, MMSYSERR_INVALHANDLE, std::nullopt, 1);
     move(P2);
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[0].text.toStdString(), FakeMidiDriver::errorText(MMSYSERR_INVALHANDLE) + ".");
-    EXPECT_EQ(boxes()[1].text.toStdString(), FakeMidiDriver::errorText(MIDIERR_NODEVICE) + ".");
+    EXPECT_EQ(boxes()[1].text.toStdString(), FakeMidiDriver::errorText(MMSYSERR_ERROR) + ".");
     EXPECT_FALSE(form->Pad().state().leftHeld);
 }
 

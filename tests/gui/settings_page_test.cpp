@@ -62,6 +62,37 @@ TEST_F(PortList, ChoosingTheEntryAlreadyShownOpensIt)
     EXPECT_THAT(openedDevices(driver), ElementsAre(0u));
 }
 
+std::vector<QString> entries(const QComboBox& list)
+{
+    std::vector<QString> texts;
+    for (int i = 0; i < list.count(); ++i) texts.push_back(list.itemText(i));
+    return texts;
+}
+
+TEST_F(PortList, OpeningTheDropDownListsTheDevicesInstalledNowAndLeavesTheOpenPortAlone)
+{
+    driver.addDevice("Synth A");
+    driver.addDevice("Synth B");
+    openWindowPlayingOn("Synth B");
+    QComboBox& list = *form->ComboBoxMidiOutPort;
+    driver.addDevice("Synth C");
+    list.showPopup();
+    EXPECT_THAT(entries(list), ElementsAre("Synth A", "Synth B", "Synth C"));
+    EXPECT_EQ(list.currentIndex(), 1);
+    list.hidePopup();
+
+    driver.fail(MidiCall::GetDevCaps, MIDIERR_NODEVICE, 1u);   // Synth B goes away
+    list.showPopup();
+    EXPECT_THAT(entries(list), ElementsAre("Synth A", "Synth C"));
+    EXPECT_EQ(list.currentText(), "Synth B");
+    list.hidePopup();
+    EXPECT_EQ(driver.callCount(MidiCall::Open) + driver.callCount(MidiCall::Close), 0u);
+
+    choosePort("Synth C");
+    EXPECT_THAT(openedDevices(driver), ElementsAre(2u));
+    EXPECT_THAT(boxes(), IsEmpty());
+}
+
 TEST_F(PortList, DeviceWhoseDescriptionIsRefusedIsNotListed)
 {
     driver.addDevice("Broken");
@@ -106,15 +137,47 @@ TEST_F(PortList, PortChangeEndsTheSoundingNoteOnTheOldPortFirst)
     EXPECT_EQ(driver.lastCall(MidiCall::Close).handle, first);
 }
 
-TEST_F(PortList, RefusedOpenLeavesThePortClosedWithoutABox)
+TEST_F(PortList, RefusedOpenIsShownNamingThePortAndChoosingItAgainTriesAgain)
 {
     driver.addDevice("Synth A");
-    driver.fail(MidiCall::Open, MMSYSERR_ALLOCATED);
+    driver.fail(MidiCall::Open, MMSYSERR_ALLOCATED, std::nullopt, 1);
     openWindow();
     choosePort("Synth A");
     EXPECT_EQ(form->MidiOutput->DeviceHandle(), nullptr);
     EXPECT_EQ(form->CurrentPortName(), "Synth A");
-    EXPECT_THAT(boxes(), IsEmpty());
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, "MIDI output port 'Synth A' could not be opened: fake driver: device already in use.");
+
+    choosePort("Synth A");
+    EXPECT_NE(form->MidiOutput->DeviceHandle(), nullptr);
+    EXPECT_EQ(boxes().size(), 1u);
+    // Chosen again while open and well, it is left as it is.
+    choosePort("Synth A");
+    EXPECT_THAT(openedDevices(driver), ElementsAre(0u));
+}
+
+TEST_F(PortList, PortThatWentAwayShowsOneBoxPerGestureAndChoosingItAgainReopensIt)
+{
+    driver.addDevice("Synth A");
+    openWindowPlayingOn("Synth A");
+    const HMIDIOUT gone = form->MidiOutput->DeviceHandle();
+    press(Qt::LeftButton, QPoint(100, 100));
+    driver.fail(MidiCall::ShortMsg, MIDIERR_NODEVICE);
+    move(QPoint(150, 120));
+    release(Qt::LeftButton, QPoint(150, 120));
+    press(Qt::LeftButton, QPoint(60, 60));
+    release(Qt::LeftButton, QPoint(60, 60));
+    EXPECT_EQ(boxes().size(), 2u);
+
+    driver.clearFailures();
+    choosePort("Synth A");
+    EXPECT_EQ(driver.lastCall(MidiCall::Close).handle, gone);
+    ASSERT_NE(form->MidiOutput->DeviceHandle(), nullptr);
+    driver.clearRecords();
+    press(Qt::LeftButton, QPoint(60, 60));
+    release(Qt::LeftButton, QPoint(60, 60));
+    EXPECT_THAT(sent(), ElementsAre(noteOnAt(QPoint(60, 60)), noteOffAt(QPoint(60, 60))));
+    EXPECT_EQ(boxes().size(), 2u);
 }
 
 class ChannelSpinEdit : public MainWindowTest {

@@ -158,6 +158,19 @@ TEST_F(SettingsRoundTrip, UnreadableImageFileIsShownWhileThePortAndChannelStillA
     EXPECT_EQ(written, stored);
 }
 
+TEST_F(SettingsRoundTrip, StoredPortThatWillNotOpenIsShownOnceWhileTheChannelStillApplies)
+{
+    driver.fail(MidiCall::Open, MMSYSERR_ALLOCATED);
+    const std::string stored = settingsText("Synth B", "5");
+    const std::string written = runWith(stored, [&](TFormMain& form) {
+        ASSERT_EQ(testMessagePresenter().shown.size(), 1u);
+        EXPECT_EQ(testMessagePresenter().shown[0].text,
+                  "MIDI output port 'Synth B' could not be opened: fake driver: device already in use.");
+        EXPECT_EQ(form.SpinEditMidiOutChannel->editor()->text(), "5");
+    });
+    EXPECT_EQ(written, stored);
+}
+
 TEST_F(SettingsRoundTrip, OtherSectionsCommentsAndUnknownKeysSurviveByteForByte)
 {
     const std::string head = "; Pixono\r\n[Other]\r\nLeft=999\r\nMidiOutPort=Elsewhere\r\n\r\n"

@@ -85,23 +85,37 @@ std::string wholeFile(FILE* file)
     return text;
 }
 
+// A crash (a stale registry entry can end jackd with SIGBUS) prints nothing, so the status says it.
+std::string howEnded(int status)
+{
+    if (WIFSIGNALED(status)) return "signal " + std::to_string(WTERMSIG(status));
+    return "status " + std::to_string(WEXITSTATUS(status));
+}
+
 } // namespace
 
-JackServer::JackServer(unsigned period) : name_(serverName())
+JackServer::JackServer(unsigned period) : name_(serverName()), period_(period)
 {
     setenv("JACK_DEFAULT_SERVER", name_.c_str(), 1);
     setenv("JACK_NO_START_SERVER", "1", 1);
+    start();
+}
+
+void JackServer::start()
+{
+    if (pid_ > 0) return;
     // A server of the same name that is still going away (an earlier test's) makes jackd exit at once.
     const auto retryUntil = std::chrono::steady_clock::now() + 5s;
     for (;;) {
         const std::unique_ptr<FILE, int (*)(FILE*)> errors(std::tmpfile(), &std::fclose);
         if (!errors) throw std::runtime_error("no temporary file for jackd's errors");
         pid_ = spawnQuiet({"jackd", "--no-realtime", "-n", name_, "-d", "dummy", "-r", "48000", "-p",
-                           std::to_string(period)},
+                           std::to_string(period_)},
                           {"JACK_NO_AUDIO_RESERVATION=1"}, fileno(errors.get()));
         const auto deadline = std::chrono::steady_clock::now() + 15s;
+        int status = 0;
         while (!answers()) {
-            if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
+            if (waitpid(pid_, &status, WNOHANG) == pid_) {
                 pid_ = -1;
                 break;
             }
@@ -113,7 +127,8 @@ JackServer::JackServer(unsigned period) : name_(serverName())
         }
         if (pid_ > 0) return;
         if (std::chrono::steady_clock::now() > retryUntil)
-            throw std::runtime_error("jackd " + name_ + " exited at start: " + wholeFile(errors.get()));
+            throw std::runtime_error("jackd " + name_ + " exited at start (" + howEnded(status) +
+                                     "): " + wholeFile(errors.get()));
         std::this_thread::sleep_for(200ms);
     }
 }
@@ -165,6 +180,8 @@ JackMidiReader::~JackMidiReader()
 void JackMidiReader::shutdown(void* self) { static_cast<JackMidiReader*>(self)->serverGone_ = true; }
 
 std::string JackMidiReader::portName() const { return jack_port_name(port_); }
+
+bool JackMidiReader::connected() const { return jack_port_connected(port_) > 0; }
 
 int JackMidiReader::process(jack_nframes_t frames, void* self)
 {

@@ -32,10 +32,13 @@ public:
     bool answers() const;
     // Stops the server now (SIGTERM, then SIGKILL if it lingers); harmless when already stopped.
     void stop();
+    // Starts it again under the same name and waits until it answers; harmless while it runs.
+    void start();
 
 private:
 
     std::string name_;
+    unsigned period_;
     pid_t pid_ = -1;
 };
 
@@ -53,6 +56,8 @@ public:
 
     // The input port's full name, "client:in".
     std::string portName() const;
+    // True while some output is connected to the input port.
+    bool connected() const;
     // Waits until at least `count` events have arrived or `timeout` has passed, and returns every
     // event received so far, each as its exact bytes, in arrival order.
     std::vector<MidiBytes> waitForEvents(size_t count,

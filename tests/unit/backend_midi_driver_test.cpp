@@ -169,8 +169,7 @@ TEST_F(BackendDriver, VanishedDeviceKeepsItsNumberButIsGone)
     a->destinations = {{"a0", "Port A0"}};
     EXPECT_EQ(driver->midiOutGetNumDevs(), 3u);
     MIDIOUTCAPSA caps{};
-    ASSERT_EQ(driver->midiOutGetDevCapsA(1, &caps, sizeof caps), MMSYSERR_NOERROR);
-    EXPECT_STREQ(caps.szPname, "Port A1");
+    EXPECT_EQ(driver->midiOutGetDevCapsA(1, &caps, sizeof caps), MIDIERR_NODEVICE);
     EXPECT_EQ(driver->midiOutShortMsg(handle, 0x00403C90), MIDIERR_NODEVICE);
     LongMessage sysex({0xF0, 0xF7});
     ASSERT_EQ(driver->midiOutPrepareHeader(handle, &sysex.header, sizeof(MIDIHDR)), MMSYSERR_NOERROR);

@@ -1,13 +1,18 @@
 // The built-in synthesizer where no audio output answers: the open is refused quietly, no JACK
-// server is started on the way, and the output port still lists the device.
+// server is started on the way, the output port still lists the device, and the window says why.
+#include "app/form_main.h"
+#include "app/program_paths.h"
 #include "midi/midi_output.h"
 #include "platform/builtin_synth.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_message_presenter.h"
+#include "tests/support/window_play.h"
 
 #include <gtest/gtest.h>
 #include <jack/jack.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -83,6 +88,23 @@ TEST_F(BuiltinSynthNoAudio, PortOpenReturnsFalseAndTheDeviceStaysListed)
     auto* again = new TMidiOutput(&owner);
     EXPECT_NO_THROW(again->SetProductName(BuiltinSynth::kDeviceName));
     EXPECT_EQ(again->DeviceID(), 0u);
+}
+
+TEST_F(BuiltinSynthNoAudio, ChosenInTheWindowItShowsWhyItCouldNotBeOpened)
+{
+    ensureQtApplication();
+    testMessagePresenter().shown.clear();
+    std::remove(SettingsFileName().c_str());
+    {
+        TFormMain form;
+        chooseMidiOutPort(form, BuiltinSynth::kDeviceName);
+        EXPECT_EQ(form.MidiOutput->DeviceHandle(), nullptr);
+    }
+    std::remove(SettingsFileName().c_str());
+    ASSERT_EQ(testMessagePresenter().shown.size(), 1u);
+    EXPECT_EQ(testMessagePresenter().shown[0].text.toStdString(),
+              "MIDI output port 'Built-in synthesizer' could not be opened: no audio output answered; start "
+              "PipeWire, PulseAudio or JACK, or connect a sound card.");
 }
 
 } // namespace

@@ -24,22 +24,35 @@ std::string nameOf(const DeviceTable& table, uint32_t id)
 
 } // namespace
 
-TEST(DeviceName, LongNamesAreCutTo31Bytes)
+TEST(DeviceName, LongNamesKeepTheirStartAndEndAroundAnEllipsis)
 {
-    EXPECT_EQ(cutDeviceName(std::string(31, 'a')), std::string(31, 'a'));
-    EXPECT_EQ(cutDeviceName(std::string(32, 'b')), std::string(31, 'b'));
-    EXPECT_EQ(cutDeviceName("system:midi_playback_1"), "system:midi_playback_1");
-    EXPECT_EQ(cutDeviceName(""), "");
+    EXPECT_EQ(shortDeviceName(std::string(31, 'a'), 31), std::string(31, 'a'));
+    EXPECT_EQ(shortDeviceName("a2j:Midi Through [14] (playback): Midi Through Port-0", 31),
+              "a2j:Midi Throu\u2026Through Port-0");
+    EXPECT_EQ(shortDeviceName(std::string(20, 'b') + std::string(20, 'c'), 10), "bbb\u2026cccc");
+    // Neither part splits a two-byte "é": the start backs off, the end moves on.
+    EXPECT_EQ(shortDeviceName("a\u00E9cdefgh", 7), "a\u2026gh");
+    EXPECT_EQ(shortDeviceName("abcdefg\u00E9x", 7), "ab\u2026x");
 }
 
-TEST(DeviceName, CutNeverSplitsAUtf8Character)
+TEST(DeviceTable, ListedNamesStandForOneDeviceEach)
 {
-    // 30 ASCII bytes, then a two-byte "é" that would straddle the cut.
-    const std::string name = std::string(30, 'x') + "\xC3\xA9" + "z";
-    EXPECT_EQ(cutDeviceName(name), std::string(30, 'x'));
-    // A character that ends exactly at byte 31 stays.
-    const std::string fits = std::string(29, 'x') + "\xC3\xA9" + "z";
-    EXPECT_EQ(cutDeviceName(fits), std::string(29, 'x') + "\xC3\xA9");
+    const std::string longA = "client:" + std::string(40, 'p') + "-A";
+    const std::string longB = "client:" + std::string(40, 'p') + "-B";
+    DeviceTable table;
+    table.refresh({{{"1", longA}, {"2", longB}, {"3", "Synth"}}, {{"4", "SYNTH"}}});
+    EXPECT_EQ(nameOf(table, 0), "client:ppppppp\u2026pppppppppppp-A");
+    EXPECT_EQ(nameOf(table, 1), "client:ppppppp\u2026pppppppppppp-B");
+    EXPECT_EQ(nameOf(table, 2), "Synth");
+    EXPECT_EQ(nameOf(table, 3), "SYNTH 2");
+    // Only listed devices hold a name: once the first leaves, the other lists as it is.
+    table.refresh({{{"1", longA}, {"2", longB}}, {{"4", "SYNTH"}}});
+    EXPECT_EQ(nameOf(table, 3), "SYNTH");
+
+    const std::string same(40, 'q');
+    table.refresh({{{"5", same}, {"6", same}}});
+    EXPECT_EQ(nameOf(table, 4), std::string(14, 'q') + "\u2026" + std::string(14, 'q'));
+    EXPECT_EQ(nameOf(table, 5), std::string(13, 'q') + "\u2026" + std::string(13, 'q') + " 2");
 }
 
 TEST(DeviceTable, FirstScanListsBackEndsInOrder)
@@ -50,9 +63,9 @@ TEST(DeviceTable, FirstScanListsBackEndsInOrder)
     EXPECT_EQ(table.slot(0).key, "synth");
     EXPECT_EQ(table.slot(1).key, "a");
     EXPECT_EQ(table.slot(2).key, "b");
-    // The same key of another back end is another device.
+    // The same key of another back end is another device, listed under a name of its own.
     EXPECT_EQ(table.slot(3).backend, 2u);
-    EXPECT_EQ(nameOf(table, 3), "name of a");
+    EXPECT_EQ(nameOf(table, 3), "name of a 2");
 }
 
 TEST(DeviceTable, VanishedDeviceKeepsItsNumberAndNewOnesAreAppended)
@@ -64,13 +77,15 @@ TEST(DeviceTable, VanishedDeviceKeepsItsNumberAndNewOnesAreAppended)
     EXPECT_EQ(table.slot(0).key, "a");
     EXPECT_EQ(table.slot(1).key, "b");
     EXPECT_FALSE(table.slot(1).present);
-    EXPECT_EQ(nameOf(table, 1), "name of b");   // still described, so a port list stays in step
+    MIDIOUTCAPSA caps{};
+    EXPECT_EQ(table.capabilities(1, caps), MIDIERR_NODEVICE);   // not described, so lists leave it out
     EXPECT_EQ(table.slot(2).key, "c");
     EXPECT_EQ(table.slot(3).key, "new");
 
     table.refresh({listing({"b"})});
     EXPECT_EQ(table.count(), 4u);
     EXPECT_TRUE(table.slot(1).present);
+    EXPECT_EQ(nameOf(table, 1), "name of b");
     EXPECT_FALSE(table.slot(0).present);
 }
 
@@ -101,7 +116,7 @@ TEST(DeviceTable, CapabilitiesDescribeTheDevice)
     MIDIOUTCAPSA caps;
     std::memset(&caps, 0xAA, sizeof caps);
     ASSERT_EQ(table.capabilities(1, caps), MMSYSERR_NOERROR);
-    EXPECT_EQ(std::string(caps.szPname), std::string(31, 'p'));   // zero-terminated inside the record
+    EXPECT_EQ(std::string(caps.szPname).size(), 31u);   // zero-terminated inside the record
     EXPECT_EQ(caps.wTechnology, MOD_MIDIPORT);
     EXPECT_EQ(caps.wChannelMask, 0xFFFF);
     ASSERT_EQ(table.capabilities(0, caps), MMSYSERR_NOERROR);

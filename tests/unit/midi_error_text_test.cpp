@@ -13,7 +13,7 @@ TEST(MidiErrorText, EveryCodeHasATextOfItsOwn)
     const MMRESULT codes[] = {MMSYSERR_NOERROR, MMSYSERR_ERROR, MMSYSERR_BADDEVICEID, MMSYSERR_ALLOCATED,
                               MMSYSERR_INVALHANDLE, MMSYSERR_NOMEM, MMSYSERR_BADERRNUM, MMSYSERR_INVALPARAM,
                               MIDIERR_UNPREPARED, MIDIERR_STILLPLAYING, MIDIERR_NOTREADY, MIDIERR_NODEVICE,
-                              MIDIERR_NOAUDIO};
+                              MIDIERR_NOAUDIO, MIDIERR_NOSERVER};
     std::set<std::string> texts;
     for (MMRESULT code : codes) {
         char text[MAXERRORLENGTH];

@@ -52,6 +52,18 @@ TEST_F(PadFailureTest, RefusedNoteOffDuringADragIsRetriedByTheCancellingRelease)
     EXPECT_THAT(sent(), ElementsAre(noteOn(31, 96), noteOff(31, 96)));
 }
 
+TEST_F(PadFailureTest, NoteOffRefusedBecauseThePortWentAwayEndsTheNoteAllTheSame)
+{
+    pad->ImagePadMouseDown(kLeft, P1x, P1y);
+    driver.fail(MidiCall::ShortMsg, MIDIERR_NODEVICE);
+    expectError([&] { pad->ImagePadMouseMove(P2x, P2y); }, FakeMidiDriver::errorText(MIDIERR_NODEVICE));
+    EXPECT_FALSE(pad->state().noteSounding);
+    // The cancelling release and the window's own note end have nothing left to send.
+    pad->ImagePadMouseUp(kNone, -1, -1);
+    pad->EndSoundingNote();
+    EXPECT_THAT(sent(), ElementsAre(noteOn(31, 96)));
+}
+
 TEST_F(PadFailureTest, RefusedNoteOffAtTheReleaseStillLiftsTheButtonsAndTheNextPressEndsTheNote)
 {
     pad->ImagePadMouseDown(kLeft, P1x, P1y);
