@@ -63,6 +63,7 @@ public:
     TSpinEdit* SpinEditRedController = nullptr;
     TSpinEdit* SpinEditGreenController = nullptr;
     TSpinEdit* SpinEditBlueController = nullptr;
+    QPushButton* BitBtnPanic = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* BitBtnExit = nullptr;
     TMidiOutput* MidiOutput = nullptr;

@@ -125,8 +125,8 @@ void TFormMain::buildSettingsPage()
     setTabOrder(ComboBoxMidiOutPort, SpinEditMidiOutChannel);
 }
 
-// The Playing panel under Panel1, in its style: labels over their controls, rows 48 pixels apart. The
-// right end of the second row is kept free for a panic button.
+// The Playing panel under Panel1, in its style: labels over their controls, rows 48 pixels apart, and
+// the panic button at the right end of the second row.
 void TFormMain::buildPlayingPanel()
 {
     PanelPlaying = named(new QGroupBox("Playing", TabSheetSettings), "PanelPlaying");
@@ -167,6 +167,8 @@ void TFormMain::buildPlayingPanel()
         spin("SpinEditGreenController", "LabelGreenController", "&Green CC", {200, 136}, kHighestController);
     SpinEditBlueController =
         spin("SpinEditBlueController", "LabelBlueController", "Bl&ue CC", {288, 136}, kHighestController);
+    BitBtnPanic = named(new QPushButton("Pa&nic", PanelPlaying), "BitBtnPanic");
+    BitBtnPanic->setGeometry(296, 86, 73, 25);
     ShowPlaying();
 }
 
@@ -191,6 +193,7 @@ void TFormMain::connectHandlers()
 {
     connect(BitBtnBrowseImageFile, &QPushButton::clicked, this, [this] { BitBtnBrowseImageFileClick(); });
     connect(BitBtnExit, &QPushButton::clicked, this, [this] { BitBtnExitClick(); });
+    connect(BitBtnPanic, &QPushButton::clicked, this, [this] { Panic(); });
     // The user's choice of an entry (also of the one already shown) and every typed edit; entries
     // the program selects raise neither.
     connect(ComboBoxMidiOutPort, &QComboBox::activated, this, [this] { ComboBoxMidiOutPortChange(true); });

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <functional>
@@ -155,7 +156,7 @@ TEST_F(PadGestures, WithNoDeviceAtAllThePadPlaysSilently)
 
 // Escape from any page ends the sounding note as a release would, then sends All Sound Off and All
 // Notes Off on every channel; a drag that goes on plays again from its next move.
-TEST_F(PadGestures, EscapeOnEveryPageSilencesEveryChannel)
+TEST_F(PadGestures, EscapeOnEveryPageAndThePanicButtonSilenceEveryChannel)
 {
     driver.addDevice("Synth");
     openWindowPlayingOn("Synth");
@@ -180,6 +181,9 @@ TEST_F(PadGestures, EscapeOnEveryPageSilencesEveryChannel)
         typeKey(Qt::Key_Escape, Qt::NoModifier);
         EXPECT_EQ(sent(), silence) << page->objectName().toStdString();
     }
+    driver.clearRecords();
+    form->BitBtnPanic->click();  // the Playing panel's button does the same
+    EXPECT_EQ(sent(), silence);
 
     driver.fail(MidiCall::ShortMsg, MIDIERR_NODEVICE, std::nullopt, 1);
     typeKey(Qt::Key_Escape, Qt::NoModifier);
