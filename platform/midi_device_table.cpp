@@ -1,6 +1,8 @@
 // Append-only device numbering for the system MIDI driver; see midi_device_table.h.
 #include "platform/midi_device_table.h"
 
+#include "platform/joined.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -29,7 +31,7 @@ std::string uniqueName(const std::string& name, const std::vector<std::string>& 
         return std::any_of(taken.begin(), taken.end(), [&](const std::string& t) { return sameLetters(t, n); });
     };
     for (unsigned number = 2; isTaken(candidate); ++number) {
-        const std::string suffix = " " + std::to_string(number);
+        const std::string suffix = joined({" ", std::to_string(number)});
         candidate = shortDeviceName(name, kLongestName - suffix.size()) + suffix;
     }
     return candidate;

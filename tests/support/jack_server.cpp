@@ -85,6 +85,13 @@ std::string wholeFile(FILE* file)
     return text;
 }
 
+// A crash (a stale registry entry can end jackd with SIGBUS) prints nothing, so the status says it.
+std::string howEnded(int status)
+{
+    if (WIFSIGNALED(status)) return "signal " + std::to_string(WTERMSIG(status));
+    return "status " + std::to_string(WEXITSTATUS(status));
+}
+
 } // namespace
 
 JackServer::JackServer(unsigned period) : name_(serverName()), period_(period)
@@ -106,8 +113,9 @@ void JackServer::start()
                            std::to_string(period_)},
                           {"JACK_NO_AUDIO_RESERVATION=1"}, fileno(errors.get()));
         const auto deadline = std::chrono::steady_clock::now() + 15s;
+        int status = 0;
         while (!answers()) {
-            if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
+            if (waitpid(pid_, &status, WNOHANG) == pid_) {
                 pid_ = -1;
                 break;
             }
@@ -119,7 +127,8 @@ void JackServer::start()
         }
         if (pid_ > 0) return;
         if (std::chrono::steady_clock::now() > retryUntil)
-            throw std::runtime_error("jackd " + name_ + " exited at start: " + wholeFile(errors.get()));
+            throw std::runtime_error("jackd " + name_ + " exited at start (" + howEnded(status) +
+                                     "): " + wholeFile(errors.get()));
         std::this_thread::sleep_for(200ms);
     }
 }
