@@ -127,6 +127,7 @@ void AlsaMidiConnection::readAnnounces()
         if (result < 0 || !event) return;
         if (announced(*event) != FollowAction::Resubscribe) continue;
         out_->closePort();
+        failed();   // undoing a subscription whose destination has gone may complain; that is expected
         if (!subscribe([this](const std::string& port) { return alsaShownPortName(port) == name_; }))
             follower_->portExited(follower_->address());
     }

@@ -40,7 +40,7 @@ MMRESULT JackMidiConnection::open(const std::string& destination, std::unique_pt
 }
 
 JackMidiConnection::JackMidiConnection(std::unique_ptr<JackClient> client, std::string destination)
-    : client_(std::move(client)), jack_(client_->get()), destinationName_(std::move(destination))
+    : client_(std::move(client)), destinationName_(std::move(destination))
 {
     watch_ = std::make_unique<JackServerWatch>([this] { return client_->serverGone(); }, [this] { makeAnew(); },
                                                [this](uint32_t) {
@@ -105,7 +105,6 @@ void JackMidiConnection::makeAnew()
     if (!client) return;   // the next probe tries again
     active_ = false;
     client_ = std::move(client);
-    jack_ = client_->get();
     setUp();
 }
 
