@@ -26,16 +26,10 @@ uint8_t status(uint8_t kind, int32_t channel)
     return static_cast<uint8_t>(kind + channel);
 }
 
-// position × 127 ÷ extent, truncated toward zero; absurd positions raise "Integer overflow".
-int32_t scaled(int32_t position, int32_t extent)
-{
-    return checked::div(checked::mul(position, int32_t{127}), extent);
-}
-
 // The vertical axis grows upwards: the top row gives 127.
 int32_t scaledFromBottom(int32_t position, int32_t extent)
 {
-    return checked::sub(int32_t{127}, scaled(position, extent));
+    return checked::sub(int32_t{127}, ScaledTo127(position, extent));
 }
 
 } // namespace
@@ -174,7 +168,7 @@ void TPadController::UpdateCaption()
     // Formatted on the stack; the caption text itself is the only allocation.
     char text[112];
     const int length = std::snprintf(text, sizeof text, "=== Pixono ===  (W%d) (X%d,Y%d) (R%d,G%d,B%d)",
-                                     state_.wheel / kWheelNotch, scaled(state_.x, host_.padWidth()),
+                                     state_.wheel / kWheelNotch, ScaledTo127(state_.x, host_.padWidth()),
                                      scaledFromBottom(state_.y, host_.padHeight()), state_.r, state_.g, state_.b);
     host_.setCaption(QString::fromLatin1(text, length));
 }

@@ -89,6 +89,11 @@ TPlayingMap::TPlayingMap(const TPlayingSettings& settings) : settings_(settings)
     if (zoneCount_ == 0) zoneNotes_[static_cast<size_t>(zoneCount_++)] = settings.noteLow;
 }
 
+int32_t ScaledTo127(int32_t position, int32_t extent)
+{
+    return checked::div(checked::mul(position, int32_t{127}), extent);
+}
+
 int TPlayingMap::ZoneAt(int32_t x, int32_t width) const
 {
     return std::clamp(checked::div(checked::mul(x, zoneCount_), width), 0, zoneCount_ - 1);
@@ -96,7 +101,7 @@ int TPlayingMap::ZoneAt(int32_t x, int32_t width) const
 
 uint8_t TPlayingMap::NoteAt(int32_t x, int32_t width) const
 {
-    if (IsContinuous()) return ClampMidiData(checked::div(checked::mul(x, int32_t{127}), width));
+    if (IsContinuous()) return ClampMidiData(ScaledTo127(x, width));
     return ZoneNote(ZoneAt(x, width));
 }
 

@@ -40,6 +40,9 @@ std::optional<TScale> ScaleNamed(std::string_view name);
 // "C", "C#", ... "B" for 0..11, and back without regard to case.
 std::string_view RootName(int root);
 std::optional<uint8_t> RootNamed(std::string_view name);
+// position × 127 ÷ extent, truncated toward zero: the caption's X and Y, and the note where the pad has
+// no zones. Absurd positions raise "Integer overflow".
+int32_t ScaledTo127(int32_t position, int32_t extent);
 // "C-1" for 0 up to "G9" for 127; middle C, 60, is "C4".
 std::string NoteName(int note);
 
