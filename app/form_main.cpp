@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTimer>
 #include <QTabWidget>
 
 namespace {
@@ -26,7 +27,7 @@ QtPictureDialog& qtPictureDialog()
 } // namespace
 
 TFormMain::TFormMain(QWidget* parent)
-    : QWidget(parent), MidiOutput(new TMidiOutput(this)), pad_(*this, *MidiOutput),
+    : QWidget(parent), MidiOutput(new TMidiOutput(this)), pad_(*this, *MidiOutput), heldKeys_(*MidiOutput),
       pictureDialog_(&qtPictureDialog())
 {
     setObjectName("FormMain");
@@ -56,7 +57,6 @@ void TFormMain::FormCreate()
         pad_.SetWheel(7680);
         EditImageFile->clear();
         PageControl->setCurrentWidget(TabSheetPad);
-        FillMidiOutPorts();
         LoadSettings();
     });
 }
@@ -65,6 +65,7 @@ void TFormMain::FormDestroy()
 {
     Guarded([this] {
         SaveSettings();
+        heldKeys_.ReleaseAll();
         pad_.EndSoundingNote();
         MidiOutput->Close();
     });
@@ -82,9 +83,11 @@ void TFormMain::ShowHandlerError(const std::exception& error) noexcept
 }
 
 // A left drag in progress ends before any box opens: the pad sees the left released, with nothing
-// held, at (-1, -1). An error of that release is shown first, through the same guard.
+// held, at (-1, -1). An error of that release is shown first, through the same guard. Held computer
+// keys may never see their releases either, so their notes end too.
 void TFormMain::CancelPointerCapture() noexcept
 {
+    if (heldKeys_.AnySounding()) Guarded([this] { heldKeys_.ReleaseAll(); });
     if (!leftCaptured_) return;
     leftCaptured_ = false;
     Guarded([this] { pad_.ImagePadMouseUp(TShiftState{}, -1, -1); });
@@ -125,11 +128,13 @@ void TFormMain::SetOuterBounds(const QRect& bounds)
 // Fits the outer bounds set before the first show to the frame, as soon as the platform reports it
 // and the window is in its normal state; otherwise every start would grow the window by its frame.
 // A window that is deactivated, hidden or minimised may never see the pad's left release, so the
-// drag ends there.
+// drag ends there. The first paint starts the port.
 bool TFormMain::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
     const QEvent::Type type = event->type();
+    // Queued behind the first paint, so the port starts once the first frame is on the screen.
+    if (type == QEvent::Paint && !midiOutPortStarted_) QTimer::singleShot(0, this, [this] { StartMidiOutPort(); });
     if (type == QEvent::WindowDeactivate || type == QEvent::Hide ||
         (type == QEvent::WindowStateChange && windowState().testFlag(Qt::WindowMinimized)))
         CancelPointerCapture();

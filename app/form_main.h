@@ -3,6 +3,7 @@
 // every event handler through one guard that hands errors to the application's error display.
 #pragma once
 
+#include "pad/held_keys.h"
 #include "pad/pad_controller.h"
 
 #include <QRect>
@@ -18,6 +19,7 @@ class PictureDialog;
 class QComboBox;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -84,6 +86,15 @@ public:
     // Any control of the Playing panel; `control` is the one the user changed.
     void PlayingControlChange(const QObject* control);
 
+    // The port's start-up, run once right after the window's first frame (or at the first pointer
+    // event or drop-down opening, should one come sooner): starts the MIDI services, lists the ports
+    // and opens the stored port, or the first one listed when none is stored.
+    void StartMidiOutPort();
+    bool MidiOutPortStarted() const { return midiOutPortStarted_; }
+    // A key from the key preview; true when it was a playing key of the Pad page and is taken.
+    bool ComputerKey(const QKeyEvent& key);
+    const THeldKeys& HeldKeys() const { return heldKeys_; }
+
     // Settings page operations, also used by the settings file.
     void FillMidiOutPorts();
     // Lists the devices installed now, each time the drop-down opens.
@@ -93,6 +104,9 @@ public:
     // An open that fails raises, naming the port and the driver's reason.
     void SetMidiOutPort(const QString& name, bool reopen = false);
     const QString& CurrentPortName() const { return currentPortName_; }
+    // The name for the settings file: the stored one until the start-up, then the chosen port's;
+    // empty while the open port is only the first listed.
+    QString StoredMidiOutPortName() const;
     int32_t GetMidiOutChannel() const;
     void SetMidiOutChannel(int32_t value);
     void BrowseImageFile();
@@ -127,6 +141,7 @@ private:
     void LoadSettings();
     bool IsMidiOutPortWell() const;
     void AddInstalledMidiOutPorts();
+    void OpenFirstMidiOutPort();
     void SaveSettings();
 
     QString currentImageFileName() const;
@@ -146,9 +161,13 @@ private:
     void CloseOnSignal();
 
     TPadController pad_;
+    THeldKeys heldKeys_;
     QObject* inputPreview_ = nullptr;
     PictureDialog* pictureDialog_ = nullptr;
     QString currentPortName_;
+    std::optional<QString> storedPortName_ = QString();  // as loaded, until StartMidiOutPort uses it
+    bool portIsFirstListed_ = false;  // the open port was opened as the default, not chosen
+    bool midiOutPortStarted_ = false;
     QString lastPictureFile_;
     bool leftCaptured_ = false;  // a left press on the pad has not yet been released
     // Outer bounds set before the window's frame was known, with the frame they were fitted to.

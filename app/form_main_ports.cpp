@@ -47,6 +47,7 @@ void TFormMain::FillMidiOutPorts()
 // shown stays selected while it is listed, and a port that vanished keeps its text.
 void TFormMain::RefreshMidiOutPorts()
 {
+    if (!midiOutPortStarted_) return StartMidiOutPort();
     const QString shown = currentPortName_.isEmpty() ? ComboBoxMidiOutPort->currentText() : currentPortName_;
     const QSignalBlocker quiet(ComboBoxMidiOutPort);
     ComboBoxMidiOutPort->clear();
@@ -76,6 +77,7 @@ void TFormMain::SetMidiOutPort(const QString& name, bool reopen)
     const int32_t i = IndexOfMidiOutPort(name);
     if (i == -1) return;
     currentPortName_ = name;
+    portIsFirstListed_ = false;
     CancelPointerCapture();
     pad_.EndSoundingNote();
     MidiOutput->Close();

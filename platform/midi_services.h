@@ -96,6 +96,12 @@ MidiServices& currentMidiServices();
 // Makes `driver` the current one (not owned); nullptr returns to the system's driver.
 void installMidiServices(MidiServices* driver);
 
+// After deferSystemMidiServices, the system's driver is neither made nor asked for its devices (which
+// would make the JACK and ALSA clients) until startSystemMidiServices: midiOutGetNumDevs answers 0
+// meanwhile, unless a driver is installed. Without a deferral the services are started. GUI thread only.
+void deferSystemMidiServices();
+void startSystemMidiServices();
+
 // The services as free functions on the current driver.
 uint32_t midiOutGetNumDevs();
 MMRESULT midiOutGetDevCapsA(uint32_t deviceId, MIDIOUTCAPSA* caps, uint32_t size);
