@@ -11,10 +11,7 @@ namespace {
 
 TPlayingSettings glideOver(int low, int high, TScale scale, int range)
 {
-    TPlayingSettings settings;
-    settings.noteLow = uint8_t(low);
-    settings.noteHigh = uint8_t(high);
-    settings.scale = scale;
+    TPlayingSettings settings{uint8_t(low), uint8_t(high), scale};
     settings.pitchMode = TPitchMode::Glide;
     settings.bendRange = uint8_t(range);
     return settings;
