@@ -7,6 +7,8 @@
 #include "app/error_display.h"
 #include "app/program_paths.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 #include <sys/stat.h>
