@@ -66,14 +66,15 @@ bench: build-tests
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done
 
 # The Debian package of a Release build installed to /usr, in a build folder of its own, built with the
-# distribution's hardening flags. SOURCE_DATE_EPOCH, the last commit's time unless given, dates every
-# file in it, so that two builds of one commit give the same bytes.
+# distribution's hardening flags. SOURCE_DATE_EPOCH, the last commit's time unless given (the changelog's
+# outside a git checkout), dates every file in it, so that two builds of one commit give the same bytes.
 BUILD_FLAG = $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1))
 package: deps-package
 	$(CONFIGURE) -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF \
 	  -DCMAKE_CXX_FLAGS="$(call BUILD_FLAG,CPPFLAGS) $(call BUILD_FLAG,CXXFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$(call BUILD_FLAG,LDFLAGS)"
-	export SOURCE_DATE_EPOCH=$${SOURCE_DATE_EPOCH:-$$(git log -1 --format=%ct)} && \
+	export SOURCE_DATE_EPOCH=$${SOURCE_DATE_EPOCH:-$$(git log -1 --format=%ct 2>/dev/null || \
+	  dpkg-parsechangelog -l dist/changelog -S Timestamp)} && \
 	  cmake --build $(PACKAGE_BUILD) -j $(JOBS) && \
 	  rm -f $(PACKAGE_BUILD)/pixono_*.deb && \
 	  cd $(PACKAGE_BUILD) && cpack -G DEB
