@@ -1,5 +1,7 @@
 #include "app/application_title.h"
 
+#include <QCoreApplication>
+
 namespace {
 QString& title()
 {
@@ -10,4 +12,4 @@ QString& title()
 
 void SetApplicationTitle(const QString& newTitle) { title() = newTitle; }
 
-const QString& ApplicationTitle() { return title(); }
+QString ApplicationTitle() { return title().isEmpty() ? QCoreApplication::applicationName() : title(); }

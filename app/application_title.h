@@ -7,5 +7,5 @@
 // Sets the title that message boxes show from now on; the main window's creation handler sets it.
 void SetApplicationTitle(const QString& title);
 
-// The title set last; empty until it is set.
-const QString& ApplicationTitle();
+// The title set last; the application name until one is set.
+QString ApplicationTitle();
