@@ -2,6 +2,7 @@
 // pointer-capture cancel, the window bounds and the window's side of the pad controller.
 #include "app/form_main.h"
 
+#include "app/application_title.h"
 #include "app/error_display.h"
 #include "app/exit_signals.h"
 #include "app/form_input_preview.h"
@@ -49,10 +50,10 @@ TFormMain::~TFormMain()
 void TFormMain::FormCreate()
 {
     Guarded([this] {
-        // The application title is the application name, which titles every message box. It is not
-        // the display name: some platforms append that to every window title, and the caption must
-        // be the status line and nothing more.
-        QCoreApplication::setApplicationName("=== Pixono ===");
+        // The application title titles every message box. It is neither the application name (the
+        // window class, "Pixono") nor the display name: some platforms append that to every window
+        // title, and the caption must be the status line and nothing more.
+        SetApplicationTitle("=== Pixono ===");
         pad_.SetWheel(7680);
         EditImageFile->clear();
         PageControl->setCurrentWidget(TabSheetPad);

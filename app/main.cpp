@@ -1,4 +1,6 @@
-// Entry: fixes the program paths, creates the main window and runs the event loop until it closes.
+// Entry: answers --help and --version, fixes the program paths, creates the main window and runs the
+// event loop until it closes.
+#include "app/command_line.h"
 #include "app/desktop_identity.h"
 #include "app/form_main.h"
 #include "app/program_paths.h"
@@ -7,6 +9,7 @@
 
 int main(int argc, char* argv[])
 {
+    if (const auto status = AnswerCommandLine(argc, argv, stdout)) return *status;
     initProgramPaths();
     QApplication application(argc, argv);
     applyDesktopIdentity();
