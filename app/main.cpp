@@ -1,5 +1,6 @@
-// Entry: fixes the program paths, creates the main window and runs the event loop until it closes.
+// Entry: takes the exit signals, fixes the program paths, creates the main window and runs the event loop until it closes.
 #include "app/desktop_identity.h"
+#include "app/exit_signals.h"
 #include "app/form_main.h"
 #include "app/program_paths.h"
 
@@ -7,10 +8,10 @@
 
 int main(int argc, char* argv[])
 {
+    installExitSignals();
     initProgramPaths();
     QApplication application(argc, argv);
     applyDesktopIdentity();
     TFormMain formMain;
-    formMain.show();
-    return application.exec();
+    return runUntilClosed(formMain);
 }
