@@ -128,6 +128,25 @@ TEST_F(SettingsRoundTrip, ShownWindowKeepsTheStoredBoundsOnceItsFrameIsKnown)
     }
 }
 
+// The offscreen platform's one screen spans (0, 0) to (799, 799).
+TEST_F(SettingsRoundTrip, WindowOffEveryScreenMovesToThePrimaryScreenKeepingItsSize)
+{
+    struct Case {
+        const char* storedPosition;
+        const char* writtenPosition;
+    };
+    for (const Case& c : {Case{"Left=-100000\nTop=40\n", "Left=0\nTop=0\n"},
+                          Case{"Left=800\nTop=40\n", "Left=0\nTop=0\n"},
+                          Case{"Left=30\nTop=-520\n", "Left=0\nTop=0\n"},
+                          Case{"Left=799\nTop=799\n", "Left=799\nTop=799\n"},
+                          Case{"Left=-499\nTop=-519\n", "Left=-499\nTop=-519\n"}}) {
+        SCOPED_TRACE(c.storedPosition);
+        const std::string size = "Width=500\nHeight=520\n";
+        EXPECT_EQ(runWith(settingsText("", "1", c.storedPosition + size)),
+                  settingsText("", "1", c.writtenPosition + size));
+    }
+}
+
 TEST_F(SettingsRoundTrip, MaximisedWindowKeepsTheStoredBoundsAndWritesTheOtherKeys)
 {
     const std::string bounds = "Left=30\nTop=40\nWidth=500\nHeight=520\n";
