@@ -265,4 +265,16 @@ TEST_F(PadGestures, ChangingThePlayingChoicesWhileANoteSoundsEndsItFirst)
     EXPECT_EQ(form->SpinEditVelocityTop->editor()->text(), "300");
 }
 
+TEST_F(PadGestures, PlayingChoiceWhoseNoteOffFailsIsShownAsItWas)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    press(Qt::LeftButton, P1);
+    driver.fail(MidiCall::ShortMsg, MIDIERR_NODEVICE, std::nullopt, 1);
+    chooseEntry(*form->ComboBoxNoteLow, 60);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(form->GetPlaying().noteLow, 0);
+    EXPECT_EQ(form->ComboBoxNoteLow->currentIndex(), 0);
+}
+
 } // namespace
