@@ -200,12 +200,15 @@ TEST_F(PadGestures, EscapeOnEveryPageAndThePanicButtonSilenceEveryChannel)
 TEST_F(PadGestures, DragEndsAsSoonAsThePadCanNoLongerSeeTheRelease)
 {
     driver.addDevice("Synth");
+    QWidget other;
     const std::pair<const char*, std::function<void(TFormMain&)>> interruptions[] = {
         {"another page", [](TFormMain& f) { f.PageControl->setCurrentWidget(f.TabSheetSettings); }},
         {"channel typed", [](TFormMain& f) { f.SpinEditMidiOutChannel->editor()->setText("5"); }},
-        {"window deactivated", [](TFormMain& f) {
-             QEvent deactivate(QEvent::WindowDeactivate);
-             QApplication::sendEvent(&f, &deactivate);
+        {"another window activated", [&other](TFormMain& f) {
+             other.show();
+             other.activateWindow();
+             EXPECT_TRUE(processEventsUntil([&] { return !f.isActiveWindow(); }));
+             other.hide();
          }},
         {"window minimised", [](TFormMain& f) { f.showMinimized(); }},
     };
