@@ -177,6 +177,24 @@ TEST_F(SettingsRoundTrip, UnreadableImageFileIsShownWhileThePortAndChannelStillA
     EXPECT_EQ(written, stored);
 }
 
+// File names are bytes: one that is not UTF-8 still opens and is written back as it was.
+TEST_F(SettingsRoundTrip, ImageFileWhoseNameIsNotUtf8LoadsAndIsWrittenBackByteForByte)
+{
+    PictureFolder pictures;
+    const std::string name = pictures.path("").toStdString() + "/lat\xe9in.bmp";
+    QImage red(4, 4, QImage::Format_RGB32);
+    red.fill(qRgb(255, 0, 0));
+    const QByteArray bmp = bmpBytes(red);
+    writeFileBytes(name, bmp.toStdString());
+    const std::string stored = settingsText("", "1") + "ImageFile=" + name + "\n";
+    const std::string written = runWith(stored, [&](TFormMain& form) {
+        EXPECT_TRUE(testMessagePresenter().shown.empty());
+        EXPECT_FALSE(form.EditImageFile->text().isEmpty());
+        EXPECT_EQ(form.sampleColour(0, 0) & 0xFFFFFF, 0x0000FFu);
+    });
+    EXPECT_EQ(written, stored);
+}
+
 TEST_F(SettingsRoundTrip, StoredPortThatWillNotOpenIsShownOnceWhileTheChannelStillApplies)
 {
     driver.fail(MidiCall::Open, MMSYSERR_ALLOCATED);
