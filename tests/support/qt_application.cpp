@@ -1,6 +1,7 @@
 // The test programs' shared QApplication and a bounded event-loop spin.
 #include "tests/support/qt_application.h"
 
+#include "tests/support/temp_folder.h"
 #include "tests/support/test_message_presenter.h"
 #include "app/program_paths.h"
 
@@ -26,15 +27,12 @@ void ensureQtApplication()
     InstallMessagePresenter(&testMessagePresenter());
 }
 
-// Each test program keeps its settings file in a fresh folder of its own, never beside the binary.
+// Each test program keeps its settings file in a fresh folder of its own, never beside the binary,
+// removed with the program's statics at its exit.
 void useTestProgramPaths()
 {
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/pixono-test-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        return std::string(made ? made : "/tmp");
-    }();
-    setProgramPaths(programPathsFor(folder + "/pixono"));
+    static const TempFolder folder;
+    setProgramPaths(programPathsFor(folder.file("pixono")));
 }
 
 TestMessagePresenter& testMessagePresenter()
