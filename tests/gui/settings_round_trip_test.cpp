@@ -180,8 +180,8 @@ TEST_F(SettingsRoundTrip, UnreadableImageFileIsShownWhileThePortAndChannelStillA
 // File names are bytes: one that is not UTF-8 still opens and is written back as it was.
 TEST_F(SettingsRoundTrip, ImageFileWhoseNameIsNotUtf8LoadsAndIsWrittenBackByteForByte)
 {
-    PictureFolder pictures;
-    const std::string name = pictures.path("").toStdString() + "/lat\xe9in.bmp";
+    const TempFolder folder;  // which removes the file by its bytes, as Qt's own folders cannot
+    const std::string name = folder.file("lat\xe9in.bmp");
     QImage red(4, 4, QImage::Format_RGB32);
     red.fill(qRgb(255, 0, 0));
     const QByteArray bmp = bmpBytes(red);

@@ -13,10 +13,23 @@
 #include <chrono>
 #include <thread>
 
+namespace {
+
+// The test program's own folder, removed with the program's statics at its exit.
+const TempFolder& testFolder()
+{
+    static const TempFolder folder;
+    return folder;
+}
+
+} // namespace
+
 void ensureQtApplication()
 {
     if (QCoreApplication::instance()) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt would otherwise make a runtime folder of its own under the temporary folder and keep it.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", testFolder().path().c_str());
     static int argc = 1;
     static char name[] = "pixono_tests";
     static char* argv[] = {name, nullptr};
@@ -27,12 +40,10 @@ void ensureQtApplication()
     InstallMessagePresenter(&testMessagePresenter());
 }
 
-// Each test program keeps its settings file in a fresh folder of its own, never beside the binary,
-// removed with the program's statics at its exit.
+// Each test program keeps its settings file in its own folder, never beside the binary.
 void useTestProgramPaths()
 {
-    static const TempFolder folder;
-    setProgramPaths(programPathsFor(folder.file("pixono")));
+    setProgramPaths(programPathsFor(testFolder().file("pixono")));
 }
 
 TestMessagePresenter& testMessagePresenter()
