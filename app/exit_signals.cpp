@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QWidget>
 
@@ -98,8 +99,11 @@ void ExitSignals::takeRequest()
     if (!drainPipe() || closing_) return;
     closing_ = true;
     qApp->installEventFilter(this);
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (isOpenModal(widget)) widget->close();
+    // Closing one window may delete another (a box that deletes itself on close).
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) windows.append(widget);
+    for (const QPointer<QWidget>& widget : windows)
+        if (widget && isOpenModal(widget)) widget->close();
     closeRequest_();
 }
 
