@@ -41,7 +41,9 @@ void BM_StartWithTheLargestSettingsFile(benchmark::State& state)
 {
     Rig rig;
     for (auto _ : state) {
+        state.PauseTiming();
         writeFileBytes(SettingsFileName(), rig.file);
+        state.ResumeTiming();
         auto form = std::make_unique<TFormMain>();
         state.PauseTiming();
         form.reset();
