@@ -63,11 +63,10 @@ void TFormMain::Panic()
     Guarded([this] { pad_.Panic(); });
 }
 
-// The Exit button's path; a box or dialog already open is closed first, and errors from here on go
-// to standard error, so nothing waits for a user who may be gone.
+// The Exit button's path, once every box and dialog is closed; errors from here on go to standard
+// error, so nothing waits for a user who may be gone.
 void TFormMain::CloseOnSignal()
 {
     ErrorDisplay().WriteToStandardError(true);
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     BitBtnExitClick();
 }
