@@ -75,10 +75,11 @@ void TFormMain::SetMidiOutPort(const QString& name, bool reopen)
     if (name == currentPortName_ && !(reopen && !IsMidiOutPortWell())) return;
     const int32_t i = IndexOfMidiOutPort(name);
     if (i == -1) return;
-    currentPortName_ = name;
     CancelPointerCapture();
     pad_.EndSoundingNote();
     MidiOutput->Close();
+    // Named only once the old port is closed: a refusal above leaves it open and still current.
+    currentPortName_ = name;
     MidiOutput->SetDeviceID(ComboBoxMidiOutPort->itemData(i).toUInt());
     const bool opened = MidiOutput->Open();
     ComboBoxMidiOutPort->setCurrentIndex(i);
