@@ -1,6 +1,7 @@
 // ALSA sequencer destinations over RtMidi; see alsa_midi_backend.h.
 #include "platform/alsa_midi_backend.h"
 
+#include "platform/midi_message.h"
 #include "platform/our_port_names.h"
 #include "platform/quiet_audio_libraries.h"
 
@@ -83,7 +84,8 @@ public:
 private:
     MMRESULT send(const uint8_t* bytes, size_t length)
     {
-        if (follower_ && follower_->gone()) return MIDIERR_NODEVICE;
+        // Our port may have other subscribers: what ends a note still goes to them after the destination left.
+        if (follower_ && follower_->gone() && !isRelease(bytes, length)) return MIDIERR_NODEVICE;
         out_->sendMessage(bytes, length);
         return failed() ? MMSYSERR_ERROR : MMSYSERR_NOERROR;
     }

@@ -2,6 +2,7 @@
 #include "platform/jack_midi_connection.h"
 
 #include "platform/jack_event_offset.h"
+#include "platform/midi_message.h"
 #include "platform/our_port_names.h"
 
 #include <jack/midiport.h>
@@ -22,6 +23,11 @@ struct RecordHeader {
 };
 
 constexpr size_t kRingBytes = size_t{1} << 17;   // holds the longest message (65535 bytes) and more
+// Room at the end of the ring that only releases may use, so that a note off and a whole panic always
+// fit: 16 KiB holds about 1,490 short records (8 + 3 bytes each), five times the most a panic needs
+// (All Sound Off, All Notes Off and a bend centre on 16 channels, and a note off and bend centre for
+// each of the 128 notes).
+constexpr size_t kReleaseReserve = size_t{16} << 10;
 // A port's MIDI buffer holds its own header and one event record besides the bytes (48 bytes in
 // jack2); a message that cannot fit an empty buffer is refused rather than lost.
 constexpr size_t kMidiBufferOverhead = 64;
@@ -137,10 +143,14 @@ MMRESULT JackMidiConnection::sendLong(const uint8_t* bytes, size_t length) { ret
 
 MMRESULT JackMidiConnection::queue(const uint8_t* bytes, size_t length)
 {
-    if (client_->serverGone() || destinationGone_.load(std::memory_order_relaxed)) return MIDIERR_NODEVICE;
+    const bool release = isRelease(bytes, length);
+    if (client_->serverGone()) return MIDIERR_NODEVICE;
+    // Our port outlives the destination and may have other listeners: what ends a note still goes there.
+    if (!release && destinationGone_.load(std::memory_order_relaxed)) return MIDIERR_NODEVICE;
     if (length > maxMessage_) return MMSYSERR_INVALPARAM;
     const RecordHeader header{static_cast<uint32_t>(length), jack_frame_time(client_->get())};
-    if (jack_ringbuffer_write_space(ring_) < sizeof header + length) return MIDIERR_NOTREADY;
+    const size_t reserve = release ? 0 : kReleaseReserve;
+    if (jack_ringbuffer_write_space(ring_) < sizeof header + length + reserve) return MIDIERR_NOTREADY;
     jack_ringbuffer_write(ring_, reinterpret_cast<const char*>(&header), sizeof header);
     jack_ringbuffer_write(ring_, reinterpret_cast<const char*>(bytes), length);
     return MMSYSERR_NOERROR;
