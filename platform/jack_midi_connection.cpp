@@ -79,6 +79,9 @@ MMRESULT JackMidiConnection::setUp()
 MMRESULT JackMidiConnection::connect()
 {
     if (destinationName_.empty()) return MMSYSERR_NOERROR;
+    // A registration notice can still arrive after the server has gone, when the client is no longer
+    // ours to use.
+    if (client_->serverGone()) return MIDIERR_NODEVICE;
     jack_client_t* client = client_->get();
     jack_port_t* port = jack_port_by_name(client, destinationName_.c_str());
     const int connected = port ? jack_connect(client, jack_port_name(out_), destinationName_.c_str()) : -1;
@@ -88,6 +91,11 @@ MMRESULT JackMidiConnection::connect()
     }
     destination_.store(port, std::memory_order_relaxed);
     destinationGone_.store(false, std::memory_order_relaxed);
+    // A destination that unregistered before the store above went unnoticed by its notice: look again.
+    if (jack_port_by_name(client, destinationName_.c_str()) != port) {
+        destinationGone_.store(true, std::memory_order_relaxed);
+        return MIDIERR_NODEVICE;
+    }
     return MMSYSERR_NOERROR;
 }
 
@@ -104,14 +112,16 @@ JackMidiConnection::~JackMidiConnection()
 }
 
 // A new client with the same port names; the old one belongs to the dead server and is left unclosed.
-// A destination that is not back yet is connected when it registers.
+// A destination that is not back yet is connected when it registers. A new client that cannot be set
+// up is closed again and the old one kept, so sends still report the device gone and the probe goes on.
 void JackMidiConnection::makeAnew()
 {
     std::unique_ptr<JackClient> client = JackClient::open(kOurClientName);
     if (!client) return;   // the next probe tries again
     active_ = false;
-    client_ = std::move(client);
-    setUp();
+    client_.swap(client);
+    const MMRESULT result = setUp();
+    if (result != MMSYSERR_NOERROR && result != MIDIERR_NODEVICE) client_.swap(client);
 }
 
 void JackMidiConnection::drain() const

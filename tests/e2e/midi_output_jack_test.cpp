@@ -1,8 +1,9 @@
 // TMidiOutput over the system driver and a real JACK server: a port chosen by name plays the exact
 // bytes in order, reports its long message once, sends short messages without allocating, raises
 // EmidioutputError once the server has gone, delivers each message one period after it was sent,
-// delivers what was sent before it closes, keeps room for note offs and a panic in a full queue, and ends
-// notes for our port's other listeners after the destination has gone.
+// delivers what was sent before it closes, keeps room for note offs and a panic in a full queue, ends
+// notes for our port's other listeners after the destination has gone, and outlasts a failed remake
+// after the server's return.
 #include "midi/midi_output.h"
 #include "tests/support/allocation_counter.h"
 #include "tests/support/jack_server.h"
@@ -182,4 +183,35 @@ TEST(MidiOutputOverJackWithListeners, NoteThatLeftOurPortEndsThereAfterTheDestin
     EXPECT_NO_THROW(port->SendShortMessage(0x80, 60, 100));
     const std::vector<MidiBytes> heard = other.waitForEvents(SIZE_MAX, 300ms);
     EXPECT_EQ(heard.back(), (MidiBytes{0x80, 60, 100}));
+}
+
+// A server that comes back without room for our port: the output is not made anew, so sends still
+// report the device gone, and the probe goes on until a server where it can be made returns.
+TEST(MidiOutputOverReturningJack, FailedRemakeKeepsReportingTheDeviceGoneAndTheNextReturnPlaysAgain)
+{
+    ensureQtApplication();
+    JackServer server;
+    auto synth = std::make_unique<JackMidiReader>("returning-synth");
+    QObject owner;
+    auto* port = new TMidiOutput(&owner);
+    port->SetProductName(synth->portName());
+    ASSERT_TRUE(port->Open());
+
+    server.stop();
+    synth.reset();
+    ASSERT_TRUE(sendUntilRaised(*port).has_value());
+    server.start({"--port-max", "6"});   // the dummy driver's four ports and the synth's, and no more
+    synth = std::make_unique<JackMidiReader>("returning-synth");
+    processEventsUntil([] { return false; }, 5000);   // more than two probe periods
+    EXPECT_FALSE(synth->connected());
+    EXPECT_THROW(port->SendShortMessage(0x90, 60, 100), EmidioutputError);
+    EXPECT_EQ(port->LastResult(), MIDIERR_NODEVICE);
+
+    server.stop();
+    synth.reset();
+    server.start();
+    synth = std::make_unique<JackMidiReader>("returning-synth");
+    ASSERT_TRUE(processEventsUntil([&] { return synth->connected(); }, 8000));
+    port->SendShortMessage(0x90, 60, 100);
+    EXPECT_EQ(synth->waitForEvents(1), (std::vector<MidiBytes>{{0x90, 60, 100}}));
 }
