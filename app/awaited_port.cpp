@@ -23,9 +23,10 @@ void TAwaitedPort::Look()
         Stop();
         return;
     }
-    // Told before the word is shown: a box runs its own event loop, in which this looks again.
+    // Told from the event loop rather than from here: a box runs a loop of its own, and the timer does
+    // not fire again while its own handler runs, so the port would not open while the box shows.
     if (!told_ && Waiting() && since_.elapsed() >= timing_.quietForMs) {
         told_ = true;
-        stillMissing_();
+        QMetaObject::invokeMethod(this, [this] { stillMissing_(); }, Qt::QueuedConnection);
     }
 }
