@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <utility>
 
 class TAwaitedPort : public QObject {
 public:
