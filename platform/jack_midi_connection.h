@@ -8,7 +8,7 @@
 // While a Qt application runs, the output follows the system: a destination that leaves and a port of
 // the same full name that appears again are connected again at once, and after the server has gone a
 // probe every two seconds (on a thread of its own) notices its return and makes the client, the port
-// and the connection anew.
+// and the connection anew; until that succeeds, sends report the device gone and the probe goes on.
 #pragma once
 
 #include "platform/jack_client.h"
