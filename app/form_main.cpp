@@ -29,7 +29,8 @@ QtPictureDialog& qtPictureDialog()
 TFormMain::TFormMain(QWidget* parent)
     : QWidget(parent), MidiOutput(new TMidiOutput(this)), pad_(*this, *MidiOutput),
       pictureDialog_(&qtPictureDialog()),
-      awaitedPort_(new TAwaitedPort([this] { return OpenAwaitedMidiOutPort(); }, [this] { TellMidiOutPortMissing(); }, this))
+      awaitedPort_(new TAwaitedPort([this] { return OpenAwaitedMidiOutPort(); },
+                                    [this] { TellMidiOutPortMissing(); }, this))
 {
     setObjectName("FormMain");
     MidiOutput->setObjectName("MidiOutput");

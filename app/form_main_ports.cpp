@@ -39,8 +39,9 @@ template <class Listed> void forEachInstalledMidiOutPort(Listed listed)
 // One entry per device whose description the driver gives now, tied to its device number.
 void TFormMain::AddInstalledMidiOutPorts()
 {
-    forEachInstalledMidiOutPort(
-        [this](const QString& name, uint32_t device) { ComboBoxMidiOutPort->addItem(name, QVariant::fromValue(device)); });
+    forEachInstalledMidiOutPort([this](const QString& name, uint32_t device) {
+        ComboBoxMidiOutPort->addItem(name, QVariant::fromValue(device));
+    });
 }
 
 void TFormMain::FillMidiOutPorts()
@@ -120,7 +121,9 @@ void TFormMain::SetStoredMidiOutPort(const QString& name)
 bool TFormMain::OpenAwaitedMidiOutPort()
 {
     bool listed = false;
-    forEachInstalledMidiOutPort([&](const QString& port, uint32_t) { listed = listed || samePortName(port, currentPortName_); });
+    forEachInstalledMidiOutPort([&](const QString& port, uint32_t) {
+        listed = listed || samePortName(port, currentPortName_);
+    });
     if (!listed) return false;
     RefreshMidiOutPorts();
     Guarded([this] { OpenMidiOutPort(currentPortName_, IndexOfMidiOutPort(currentPortName_)); });

@@ -67,7 +67,10 @@ void SystemSynthAudio::stop()
     jackNotice_.reset();
 }
 
-bool SystemSynthAudio::jackGone() const { return jackWatch_ && (!driver_ || !jackNotice_ || jackNotice_->serverGone()); }
+bool SystemSynthAudio::jackGone() const
+{
+    return jackWatch_ && (!driver_ || !jackNotice_ || jackNotice_->serverGone());
+}
 
 // A JACK server answers again: a new driver for the same synthesizer, the dead one left as it is.
 void SystemSynthAudio::startAgain()
