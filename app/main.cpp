@@ -1,5 +1,8 @@
-// Entry: fixes the program paths, creates the main window and runs the event loop until it closes.
+// Entry: takes the exit signals, answers --help and --version, fixes the program paths, creates the
+// main window and runs the event loop until it closes.
+#include "app/command_line.h"
 #include "app/desktop_identity.h"
+#include "app/exit_signals.h"
 #include "app/form_main.h"
 #include "app/program_paths.h"
 
@@ -7,10 +10,11 @@
 
 int main(int argc, char* argv[])
 {
+    installExitSignals();
+    if (const auto status = AnswerCommandLine(argc, argv, stdout)) return *status;
     initProgramPaths();
     QApplication application(argc, argv);
     applyDesktopIdentity();
     TFormMain formMain;
-    formMain.show();
-    return application.exec();
+    return runUntilClosed(formMain);
 }

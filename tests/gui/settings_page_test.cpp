@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 #include <QToolButton>
 
 #include <optional>
@@ -462,6 +463,25 @@ TEST(AboutPage, HoldsTheManualAndAnExitButton)
     form.show();
     form.BitBtnExit->click();
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST(AboutPage, ExitButtonLeavesTheLastLineInViewAtTheMinimumSize)
+{
+    ensureQtApplication();
+    TFormMain form;
+    form.resize(form.minimumSize());
+    form.PageControl->setCurrentWidget(form.TabSheetAbout);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTextCursor end(form.Memo1->document());
+    end.movePosition(QTextCursor::End);
+    form.Memo1->setTextCursor(end);
+    form.Memo1->ensureCursorVisible();
+    const QRect lastLine = form.Memo1->cursorRect();
+    EXPECT_GE(lastLine.top(), 0);
+    EXPECT_LT(form.Memo1->viewport()->mapTo(form.TabSheetAbout, lastLine.bottomLeft()).y(),
+              form.BitBtnExit->geometry().top());
+    EXPECT_TRUE(form.Memo1->geometry().contains(form.BitBtnExit->geometry()));
 }
 
 } // namespace
