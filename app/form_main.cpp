@@ -3,6 +3,7 @@
 #include "app/form_main.h"
 
 #include "app/application_title.h"
+#include "app/awaited_port.h"
 #include "app/error_display.h"
 #include "app/exit_signals.h"
 #include "app/form_input_preview.h"
@@ -28,7 +29,9 @@ QtPictureDialog& qtPictureDialog()
 
 TFormMain::TFormMain(QWidget* parent)
     : QWidget(parent), MidiOutput(new TMidiOutput(this)), pad_(*this, *MidiOutput),
-      pictureDialog_(&qtPictureDialog())
+      pictureDialog_(&qtPictureDialog()),
+      awaitedPort_(new TAwaitedPort([this] { return OpenAwaitedMidiOutPort(); },
+                                    [this] { TellMidiOutPortMissing(); }, this))
 {
     setObjectName("FormMain");
     MidiOutput->setObjectName("MidiOutput");

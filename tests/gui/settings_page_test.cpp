@@ -138,6 +138,25 @@ TEST_F(PortList, PortChangeEndsTheSoundingNoteOnTheOldPortFirst)
     EXPECT_EQ(driver.lastCall(MidiCall::Close).handle, first);
 }
 
+TEST_F(PortList, PortChangeWhoseNoteOffIsRefusedKeepsTheOldPortAndChoosingAgainCompletesIt)
+{
+    driver.addDevice("Synth A");
+    driver.addDevice("Synth B");
+    openWindowPlayingOn("Synth A");
+    press(Qt::LeftButton, QPoint(100, 100));
+    // Refused at the drag's cancel and again at the port change's own note end.
+    driver.fail(MidiCall::ShortMsg, MMSYSERR_ERROR, std::nullopt, 2);
+    choosePort("Synth B");
+    EXPECT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(form->CurrentPortName(), "Synth A") << "port A is still the open one";
+    EXPECT_EQ(driver.callCount(MidiCall::Close), 0u);
+
+    choosePort("Synth B");
+    EXPECT_EQ(form->CurrentPortName(), "Synth B");
+    EXPECT_THAT(openedDevices(driver), ElementsAre(1u));
+    EXPECT_EQ(sent().back(), noteOffAt(QPoint(100, 100)));
+}
+
 TEST_F(PortList, RefusedOpenIsShownNamingThePortAndChoosingItAgainTriesAgain)
 {
     driver.addDevice("Synth A");

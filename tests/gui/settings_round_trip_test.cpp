@@ -82,10 +82,23 @@ TEST_F(SettingsRoundTrip, StoredPortInOtherLetterCaseOpensItsDeviceAndIsWrittenB
     EXPECT_EQ(written, stored);
 }
 
-TEST_F(SettingsRoundTrip, StoredPortThatIsNotInstalledOpensNothingAndIsWrittenBackEmpty)
+// Synths are often started after Pixono: the stored name stays, and its port opens once it is listed.
+TEST_F(SettingsRoundTrip, StoredPortNotThereYetStaysShownOpensWhenItAppearsAndIsWrittenBackAsStored)
 {
-    EXPECT_EQ(runWith(settingsText("Synth Z", "1")), settingsText("", "1"));
+    EXPECT_EQ(runWith(settingsText("Synth Z", "1")), settingsText("Synth Z", "1"));
     EXPECT_EQ(driver.callCount(MidiCall::Open), 0u);
+
+    const std::string stored = settingsText("Late Synth", "1");
+    const std::string written = runWith(stored, [&](TFormMain& form) {
+        EXPECT_EQ(form.CurrentPortName(), "Late Synth");
+        EXPECT_EQ(form.ComboBoxMidiOutPort->currentText(), "Late Synth");
+        const uint32_t late = driver.addDevice("late synth");
+        ASSERT_TRUE(processEventsUntil([&] { return form.MidiOutput->DeviceHandle() != nullptr; }, 5000));
+        EXPECT_EQ(driver.lastCall(MidiCall::Open).deviceId, late);
+        EXPECT_EQ(form.ComboBoxMidiOutPort->currentIndex(), static_cast<int>(late));
+    });
+    EXPECT_EQ(written, stored);
+    EXPECT_TRUE(testMessagePresenter().shown.empty()) << "it appeared within the first seconds";
 }
 
 TEST_F(SettingsRoundTrip, StoredChannelOutOfRangeIsClampedPlayedAndWrittenBackClamped)

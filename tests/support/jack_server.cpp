@@ -142,7 +142,7 @@ JackServer::JackServer(unsigned period) : name_(serverName()), period_(period)
     start();
 }
 
-void JackServer::start()
+void JackServer::start(const std::vector<std::string>& options)
 {
     if (pid_ > 0) return;
     [[maybe_unused]] static const SharedEntriesRemover atExit;
@@ -151,9 +151,10 @@ void JackServer::start()
     for (;;) {
         const std::unique_ptr<FILE, int (*)(FILE*)> errors(std::tmpfile(), &std::fclose);
         if (!errors) throw std::runtime_error("no temporary file for jackd's errors");
-        pid_ = spawnQuiet({"jackd", "--no-realtime", "-n", name_, "-d", "dummy", "-r", "48000", "-p",
-                           std::to_string(period_)},
-                          {"JACK_NO_AUDIO_RESERVATION=1"}, fileno(errors.get()));
+        std::vector<std::string> command = {"jackd", "--no-realtime", "-n", name_};
+        command.insert(command.end(), options.begin(), options.end());
+        command.insert(command.end(), {"-d", "dummy", "-r", "48000", "-p", std::to_string(period_)});
+        pid_ = spawnQuiet(command, {"JACK_NO_AUDIO_RESERVATION=1"}, fileno(errors.get()));
         const auto deadline = std::chrono::steady_clock::now() + 15s;
         int status = 0;
         while (!answers()) {
@@ -180,6 +181,7 @@ JackServer::~JackServer() { stop(); }
 void JackServer::stop()
 {
     if (pid_ <= 0) return;
+    resume();
     kill(pid_, SIGTERM);
     if (!exited(pid_, 5s)) {
         kill(pid_, SIGKILL);
@@ -187,6 +189,16 @@ void JackServer::stop()
     }
     pid_ = -1;
     removeEntriesOf(name_);
+}
+
+void JackServer::stall() const
+{
+    if (pid_ > 0) kill(pid_, SIGSTOP);
+}
+
+void JackServer::resume() const
+{
+    if (pid_ > 0) kill(pid_, SIGCONT);
 }
 
 bool JackServer::answers() const
@@ -225,6 +237,12 @@ void JackMidiReader::shutdown(void* self) { static_cast<JackMidiReader*>(self)->
 std::string JackMidiReader::portName() const { return jack_port_name(port_); }
 
 bool JackMidiReader::connected() const { return jack_port_connected(port_) > 0; }
+
+void JackMidiReader::connectFrom(const std::string& source)
+{
+    if (jack_connect(client_, source.c_str(), jack_port_name(port_)) != 0)
+        throw std::runtime_error("JackMidiReader: cannot connect " + source);
+}
 
 int JackMidiReader::process(jack_nframes_t frames, void* self)
 {
