@@ -183,8 +183,9 @@ void TFormMain::buildPlayingPanel()
         addChoices(list("ComboBoxPitchMode", "LabelPitchMode", "Pitch", {24, 184, 80, 21}), TPitchMode::Glide);
     SpinEditBendRange = spin("SpinEditBendRange", "LabelBendRange", "Ben&d range", {112, 184}, kHighestBendRange,
                              kLowestBendRange);
-    ComboBoxAfterAttack = addChoices(
-        list("ComboBoxAfterAttack", "LabelAfterAttack", "A&fter the attack", {200, 184, 105, 21}), TAfterAttack::Controller);
+    ComboBoxAfterAttack =
+        addChoices(list("ComboBoxAfterAttack", "LabelAfterAttack", "A&fter the attack", {200, 184, 105, 21}),
+                   TAfterAttack::Controller);
     SpinEditAfterAttackController = spin("SpinEditAfterAttackController", "LabelAfterAttackController", "Aft&er CC",
                                          {312, 184}, kHighestController);
     setTabOrder(SpinEditVelocityBottom, ComboBoxVelocityCurve);

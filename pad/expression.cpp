@@ -47,6 +47,7 @@ uint8_t CurvedVelocity(TVelocityCurve curve, int32_t linear, int32_t bottom, int
     const double span = top - bottom, above = linear - bottom;
     if (curve == TVelocityCurve::Linear || span == 0) return static_cast<uint8_t>(linear);
     // span × √(above ÷ span) and span × (above ÷ span)², with above and span of one sign.
-    const double bent = curve == TVelocityCurve::Soft ? std::copysign(std::sqrt(above * span), span) : above * above / span;
+    const double bent =
+        curve == TVelocityCurve::Soft ? std::copysign(std::sqrt(above * span), span) : above * above / span;
     return static_cast<uint8_t>(bottom + std::lround(bent));
 }

@@ -140,7 +140,8 @@ void TPadController::SendBendRange()
     if (!IsGliding() || !IsMidiOutOpen()) return;
     // RPN 0, pitch bend sensitivity, in semitones and cents; then the null RPN, so that a later data
     // entry changes nothing.
-    const uint8_t messages[][2]{{101, 0}, {100, 0}, {6, playing_.Settings().bendRange}, {38, 0}, {101, 127}, {100, 127}};
+    const uint8_t messages[][2]{{101, 0}, {100, 0},   {6, playing_.Settings().bendRange},
+                                {38, 0},  {101, 127}, {100, 127}};
     for (const auto& [controller, value] : messages)
         port_.SendShortMessage(status(kControlChange, state_.channel), controller, value);
 }
