@@ -64,6 +64,11 @@ public:
     TSpinEdit* SpinEditRedController = nullptr;
     TSpinEdit* SpinEditGreenController = nullptr;
     TSpinEdit* SpinEditBlueController = nullptr;
+    QComboBox* ComboBoxVelocityCurve = nullptr;
+    QComboBox* ComboBoxPitchMode = nullptr;
+    TSpinEdit* SpinEditBendRange = nullptr;
+    QComboBox* ComboBoxAfterAttack = nullptr;
+    TSpinEdit* SpinEditAfterAttackController = nullptr;
     QPushButton* BitBtnPanic = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* BitBtnExit = nullptr;

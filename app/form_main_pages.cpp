@@ -126,20 +126,22 @@ void TFormMain::buildSettingsPage()
     setTabOrder(ComboBoxMidiOutPort, SpinEditMidiOutChannel);
 }
 
-// The Playing panel under Panel1, in its style: labels over their controls, rows 48 pixels apart, and
-// the panic button at the right end of the second row.
+// The Playing panel under Panel1, in its style: labels over their controls, rows 48 pixels apart, the
+// panic button at the right end of the second row and the expression choices in the fourth. Every
+// letter of "Pitch" has its use elsewhere, so its label alone has no accelerator.
 void TFormMain::buildPlayingPanel()
 {
     PanelPlaying = named(new QGroupBox("Playing", TabSheetSettings), "PanelPlaying");
-    PanelPlaying->setFixedHeight(170);
+    PanelPlaying->setFixedHeight(218);
     const auto list = [this](const char* name, const char* labelName, const QString& caption, QRect bounds) {
         auto* control = named(new QComboBox(PanelPlaying), name);
         control->setGeometry(bounds);
         makeLabel(labelName, caption, {bounds.left(), bounds.top() - 16, 40, 13}, PanelPlaying)->setBuddy(control);
         return control;
     };
-    const auto spin = [this](const char* name, const char* labelName, const QString& caption, QPoint at, int max) {
-        auto* control = named(new TSpinEdit(0, max, PanelPlaying), name);
+    const auto spin = [this](const char* name, const char* labelName, const QString& caption, QPoint at, int max,
+                             int min = 0) {
+        auto* control = named(new TSpinEdit(min, max, PanelPlaying), name);
         control->setGeometry(at.x(), at.y(), 57, 22);
         makeLabel(labelName, caption, {at.x(), at.y() - 16, 40, 13}, PanelPlaying)->setBuddy(control);
         return control;
@@ -170,6 +172,23 @@ void TFormMain::buildPlayingPanel()
         spin("SpinEditBlueController", "LabelBlueController", "Bl&ue CC", {288, 136}, kHighestController);
     BitBtnPanic = named(new QPushButton("Pa&nic", PanelPlaying), "BitBtnPanic");
     BitBtnPanic->setGeometry(296, 86, 73, 25);
+    const auto addChoices = [](QComboBox* control, auto last) {
+        for (int i = 0; i <= static_cast<int>(last); ++i)
+            control->addItem(qText(ChoiceName(decltype(last)(i))));
+        return control;
+    };
+    ComboBoxVelocityCurve = addChoices(list("ComboBoxVelocityCurve", "LabelVelocityCurve", "Cur&ve", {216, 88, 72, 21}),
+                                       TVelocityCurve::Hard);
+    ComboBoxPitchMode =
+        addChoices(list("ComboBoxPitchMode", "LabelPitchMode", "Pitch", {24, 184, 80, 21}), TPitchMode::Glide);
+    SpinEditBendRange = spin("SpinEditBendRange", "LabelBendRange", "Ben&d range", {112, 184}, kHighestBendRange,
+                             kLowestBendRange);
+    ComboBoxAfterAttack =
+        addChoices(list("ComboBoxAfterAttack", "LabelAfterAttack", "A&fter the attack", {200, 184, 105, 21}),
+                   TAfterAttack::Controller);
+    SpinEditAfterAttackController = spin("SpinEditAfterAttackController", "LabelAfterAttackController", "Aft&er CC",
+                                         {312, 184}, kHighestController);
+    setTabOrder(SpinEditVelocityBottom, ComboBoxVelocityCurve);
     ShowPlaying();
 }
 
@@ -206,9 +225,11 @@ void TFormMain::connectHandlers()
     connect(SpinEditMidiOutChannel, &TSpinEdit::Changed, this, [this] { SpinEditMidiOutChannelChange(); });
     // Another page in front can no longer receive the pad's left release.
     connect(PageControl, &QTabWidget::currentChanged, this, [this] { CancelPointerCapture(); });
-    for (QComboBox* list : {ComboBoxNoteLow, ComboBoxNoteHigh, ComboBoxScale, ComboBoxScaleRoot})
+    for (QComboBox* list : {ComboBoxNoteLow, ComboBoxNoteHigh, ComboBoxScale, ComboBoxScaleRoot, ComboBoxVelocityCurve,
+                            ComboBoxPitchMode, ComboBoxAfterAttack})
         connect(list, &QComboBox::activated, this, [this, list] { PlayingControlChange(list); });
     for (TSpinEdit* spin : {SpinEditVelocityTop, SpinEditVelocityBottom, SpinEditWheelController,
-                            SpinEditRedController, SpinEditGreenController, SpinEditBlueController})
+                            SpinEditRedController, SpinEditGreenController, SpinEditBlueController, SpinEditBendRange,
+                            SpinEditAfterAttackController})
         connect(spin, &TSpinEdit::Changed, this, [this, spin] { PlayingControlChange(spin); });
 }

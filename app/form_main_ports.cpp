@@ -100,6 +100,7 @@ void TFormMain::OpenMidiOutPort(const QString& name, int32_t i)
     MidiOutput->SetDeviceID(ComboBoxMidiOutPort->itemData(i).toUInt());
     const bool opened = MidiOutput->Open();
     ComboBoxMidiOutPort->setCurrentIndex(i);
+    if (opened) pad_.SendBendRange();
     // The name stays current, so the settings file remembers the choice and the next start tries again.
     if (!opened) throw EmidioutputError(openFailureText(name, MidiOutput->DriverErrorText(MidiOutput->LastResult())));
 }

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -251,6 +252,48 @@ TEST_F(PadGestures, TwoOctavesOfCMajorChosenOnThePlayingPanelPlayAcrossThePad)
     EXPECT_THAT(notesOn, ElementsAre(60, 62, 64, 65, 67, 69, 71, 72, 74, 76, 77, 79, 81, 83, 84));
     EXPECT_EQ(sent().size(), 30u);
     EXPECT_EQ(sent().back(), noteOff(84, 127));
+}
+
+// A slow drag from C4's centre to the pad's right end with a bend range of 12: one note on, bends rising to the whole
+// range at C5, the handover to C5 just past it, rising again, and the release centring the bend.
+TEST_F(PadGestures, GlideUpTwoOctavesOfCMajorBendsAndHandsOverOnce)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    chooseEntry(*form->ComboBoxNoteLow, 60);
+    chooseEntry(*form->ComboBoxNoteHigh, 84);
+    chooseEntry(*form->ComboBoxScale, 1);
+    form->SpinEditBendRange->editor()->setText("12");
+    chooseEntry(*form->ComboBoxPitchMode, 1);
+    EXPECT_EQ(form->ComboBoxPitchMode->currentText(), "Glide");
+    const int width = form->ImagePad->width();
+    press(Qt::LeftButton, QPoint(width / 30, 0));
+    for (int x = width / 30 + 1; x < width; ++x) move(QPoint(x, 0));
+    release(Qt::LeftButton, QPoint(width - 1, 0));
+
+    const std::vector<Msg> messages = sent();
+    ASSERT_GT(messages.size(), 12u);
+    EXPECT_EQ(std::vector<Msg>(messages.begin(), messages.begin() + 6), bendRangeRpn(12));
+    EXPECT_EQ(messages[7], noteOn(60, 127));
+    const auto handover = std::find(messages.begin(), messages.end(), noteOff(60, 127));
+    ASSERT_NE(handover, messages.end());
+    EXPECT_EQ(handover[2], noteOn(72, 127));
+    EXPECT_EQ(messages.end()[-2], noteOff(72, 127));
+    EXPECT_EQ(messages.end()[-1], bend(8192));
+    // Between the note ons and the release, nothing but bends, each above the one before.
+    const auto rising = [](auto first, auto last) {
+        int before = -1;
+        for (auto m = first; m != last; ++m) {
+            ASSERT_EQ(m->status, 224) << *m;
+            EXPECT_GT(m->data1 | m->data2 << 7, before) << *m;
+            before = m->data1 | m->data2 << 7;
+        }
+    };
+    rising(messages.begin() + 6, messages.begin() + 7);
+    rising(messages.begin() + 8, handover);
+    rising(handover + 3, messages.end() - 2);
+    EXPECT_GT(handover - messages.begin(), 20);
+    EXPECT_EQ(messages.end()[-3], bend(16383));
 }
 
 TEST_F(PadGestures, ChangingThePlayingChoicesWhileANoteSoundsEndsItFirst)

@@ -414,7 +414,7 @@ TEST_F(PlayingPanel, FitsUnderPanel1WithAcceleratorsOfItsOwn)
         accelerators += letters[at + 1].toLower();
     accelerators += "ix";
     for (const QChar letter : accelerators) EXPECT_EQ(accelerators.count(letter), 1) << letter.toLatin1();
-    EXPECT_GE(accelerators.size(), 16);
+    EXPECT_GE(accelerators.size(), 20);
 
     typeKey(Qt::Key_L, Qt::AltModifier);
     EXPECT_EQ(QApplication::focusWidget(), form->ComboBoxNoteLow);

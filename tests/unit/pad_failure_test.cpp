@@ -128,6 +128,18 @@ TEST_F(PadFailureTest, NothingIsAllocatedBetweenTheSendsAndTheDriver)
     pad->ImagePadMouseMove(P2x, P2y);
     EXPECT_EQ(host.allocationsAtSample - host.allocationsAfterCaption, 0u);
     EXPECT_EQ(sent().size(), 6u + 1 + 1 + 2);
+
+    // Gliding with pressure: a bend and a pressure, then a handover.
+    zones.pitchMode = TPitchMode::Glide;
+    zones.afterAttack = TAfterAttack::Pressure;
+    pad->SetPlaying(zones);
+    pad->ImagePadMouseMove(P1x, P1y);
+    const size_t before = sent().size();
+    pad->ImagePadMouseMove(P1x + 5, P2y);
+    EXPECT_EQ(host.allocationsAtSample - host.allocationsAfterCaption, 0u);
+    pad->ImagePadMouseMove(P3x, P3y);
+    EXPECT_EQ(host.allocationsAtSample - host.allocationsAfterCaption, 0u);
+    EXPECT_EQ(sent().size(), before + 2 + 4);
 }
 
 } // namespace
