@@ -15,6 +15,7 @@ size_t shortMessageLength(uint8_t status)
 
 bool isRelease(const uint8_t* bytes, size_t length)
 {
+    if (length == 2) return (bytes[0] & 0xF0) == 0xD0 && bytes[1] == 0;   // channel pressure back to 0
     if (length != 3) return false;
     switch (bytes[0] & 0xF0) {
     case 0x80: return true;
