@@ -25,8 +25,8 @@ QtPictureDialog& qtPictureDialog()
 
 } // namespace
 
-TFormMain::TFormMain(QWidget* parent)
-    : QWidget(parent), MidiOutput(new TMidiOutput(this)), pad_(*this, *MidiOutput),
+TFormMain::TFormMain(QWidget* parent, NsmClient* session)
+    : QWidget(parent), MidiOutput(new TMidiOutput(this)), pad_(*this, *MidiOutput), session_(session),
       pictureDialog_(&qtPictureDialog())
 {
     setObjectName("FormMain");
@@ -43,6 +43,7 @@ TFormMain::TFormMain(QWidget* parent)
 TFormMain::~TFormMain()
 {
     FormDestroy();
+    if (session_) session_->SetDocument(nullptr);
     qApp->removeEventFilter(inputPreview_);
 }
 
@@ -56,15 +57,15 @@ void TFormMain::FormCreate()
         pad_.SetWheel(7680);
         EditImageFile->clear();
         PageControl->setCurrentWidget(TabSheetPad);
-        FillMidiOutPorts();
-        LoadSettings();
+        if (session_) session_->SetDocument(this);
+        else OpenSettings();
     });
 }
 
 void TFormMain::FormDestroy()
 {
     Guarded([this] {
-        SaveSettings();
+        if (SavesOnClose()) SaveSettings();
         pad_.EndSoundingNote();
         MidiOutput->Close();
     });
@@ -137,6 +138,7 @@ bool TFormMain::event(QEvent* event)
     if (placed && unfittedBounds_ && isVisible() && IsWindowStateNormal() &&
         frameGeometry().size() - size() != fittedFrame_)
         SetOuterBounds(*unfittedBounds_);
+    if (placed || type == QEvent::WindowStateChange) SettingsMayHaveChanged();
     return handled;
 }
 

@@ -3,6 +3,7 @@
 // every event handler through one guard that hands errors to the application's error display.
 #pragma once
 
+#include "app/session/nsm_client.h"
 #include "pad/pad_controller.h"
 
 #include <QRect>
@@ -27,14 +28,15 @@ class TImagePad;
 class TPadImage;
 class TSpinEdit;
 
-class TFormMain : public QWidget, public PadHost {
+class TFormMain : public QWidget, public PadHost, public SessionDocument {
     Q_OBJECT
 
 public:
     // The window cannot be made smaller than this, outer frame included.
     static constexpr QSize kMinimumSize{416, 454};
 
-    explicit TFormMain(QWidget* parent = nullptr);
+    // Under a session manager (`session`), the ports and the settings wait for the session's open.
+    explicit TFormMain(QWidget* parent = nullptr, NsmClient* session = nullptr);
     ~TFormMain() override;
 
     // Controls, named as the window's design names them.
@@ -116,6 +118,11 @@ public:
     void setCaption(const QString& caption) override;
     uint32_t sampleColour(int32_t x, int32_t y) override;
 
+    // SessionDocument
+    void OpenSettings() override;
+    void SaveSettingsNow() override;
+    std::string SettingsText() const override;
+
 protected:
     bool event(QEvent* event) override;
 
@@ -128,6 +135,8 @@ private:
     bool IsMidiOutPortWell() const;
     void AddInstalledMidiOutPorts();
     void SaveSettings();
+    bool SavesOnClose() const;
+    void SettingsMayHaveChanged();
 
     QString currentImageFileName() const;
     void setImageFile(const QString& name);
@@ -146,6 +155,8 @@ private:
     void CloseOnSignal();
 
     TPadController pad_;
+    NsmClient* session_ = nullptr;
+    bool closingBySignal_ = false;
     QObject* inputPreview_ = nullptr;
     PictureDialog* pictureDialog_ = nullptr;
     QString currentPortName_;

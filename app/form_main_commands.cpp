@@ -66,6 +66,7 @@ void TFormMain::Panic()
 // to standard error, so nothing waits for a user who may be gone.
 void TFormMain::CloseOnSignal()
 {
+    closingBySignal_ = true;
     ErrorDisplay().WriteToStandardError(true);
     if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     BitBtnExitClick();

@@ -76,6 +76,7 @@ void TFormMain::SetMidiOutPort(const QString& name, bool reopen)
     const int32_t i = IndexOfMidiOutPort(name);
     if (i == -1) return;
     currentPortName_ = name;
+    SettingsMayHaveChanged();
     CancelPointerCapture();
     pad_.EndSoundingNote();
     MidiOutput->Close();
@@ -112,6 +113,7 @@ void TFormMain::SetMidiOutChannel(int32_t value)
     CancelPointerCapture();  // the note ends on the channel it was started on
     pad_.setChannel(k);
     SpinEditMidiOutChannel->SetValue(k + 1);
+    SettingsMayHaveChanged();
 }
 
 void TFormMain::SpinEditMidiOutChannelChange()

@@ -2,6 +2,7 @@
 #include "app/desktop_identity.h"
 #include "app/form_main.h"
 #include "app/program_paths.h"
+#include "app/session/nsm_client.h"
 
 #include <QApplication>
 
@@ -10,7 +11,9 @@ int main(int argc, char* argv[])
     initProgramPaths();
     QApplication application(argc, argv);
     applyDesktopIdentity();
-    TFormMain formMain;
+    // Announced before the window exists, which waits for the session's open.
+    const std::unique_ptr<NsmClient> session = NsmClient::FromEnvironment(argv[0]);
+    TFormMain formMain(nullptr, session.get());
     formMain.show();
     return application.exec();
 }
