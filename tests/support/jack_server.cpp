@@ -183,6 +183,13 @@ std::string JackMidiReader::portName() const { return jack_port_name(port_); }
 
 bool JackMidiReader::connected() const { return jack_port_connected(port_) > 0; }
 
+bool JackMidiReader::hasClient(const std::string& name) const
+{
+    char* uuid = jack_get_uuid_for_client_name(client_, name.c_str());
+    if (uuid) jack_free(uuid);
+    return uuid != nullptr;
+}
+
 int JackMidiReader::process(jack_nframes_t frames, void* self)
 {
     auto* reader = static_cast<JackMidiReader*>(self);

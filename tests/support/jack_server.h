@@ -58,6 +58,8 @@ public:
     std::string portName() const;
     // True while some output is connected to the input port.
     bool connected() const;
+    // True while the server has a client of that name, with ports or without.
+    bool hasClient(const std::string& name) const;
     // Waits until at least `count` events have arrived or `timeout` has passed, and returns every
     // event received so far, each as its exact bytes, in arrival order.
     std::vector<MidiBytes> waitForEvents(size_t count,
