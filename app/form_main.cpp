@@ -6,6 +6,7 @@
 #include "app/exit_signals.h"
 #include "app/form_input_preview.h"
 #include "app/picture_dialog.h"
+#include "app/session/nsm_client.h"
 #include "pad/image_pad.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // every event handler through one guard that hands errors to the application's error display.
 #pragma once
 
-#include "app/session/nsm_client.h"
+#include "app/session/session_document.h"
 #include "pad/pad_controller.h"
 
 #include <QRect>
@@ -15,6 +15,7 @@
 #include <exception>
 #include <optional>
 
+class NsmClient;
 class PictureDialog;
 class QComboBox;
 class QFrame;

@@ -2,6 +2,8 @@
 // on close, and the state compared to tell the session manager of unsaved changes.
 #include "app/form_main.h"
 
+#include "app/session/nsm_client.h"
+
 #include <sstream>
 #include <type_traits>
 

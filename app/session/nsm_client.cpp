@@ -113,7 +113,8 @@ int NsmClient::Receive(const char* path, const char* types, lo_arg** argv, int a
                        void* self)
 {
     auto& client = *static_cast<NsmClient*>(self);
-    const char* from = lo_address_get_port(lo_message_get_source(message));
+    const lo_address source = lo_message_get_source(message);
+    const char* from = source ? lo_address_get_port(source) : nullptr;
     if (!from || std::string(from) != lo_address_get_port(client.manager_)) return 0;
     std::vector<std::string> texts(3);
     for (int i = 0; i < argc && i < 3; ++i) {

@@ -4,6 +4,8 @@
 // is unsaved. The socket is read from the Qt event loop, so every request is handled on the GUI thread.
 #pragma once
 
+#include "app/session/session_document.h"
+
 #include <QObject>
 
 #include <lo/lo_types.h>
@@ -12,19 +14,6 @@
 #include <string>
 
 class QSocketNotifier;
-
-// What a session asks of the program's state; the main window provides it.
-class SessionDocument {
-public:
-    virtual ~SessionDocument() = default;
-    // Registers with the MIDI back ends and loads SettingsFileName(): the session's settings file
-    // after an open, the ordinary one when session management was given up.
-    virtual void OpenSettings() = 0;
-    // Writes SettingsFileName(); raises, with the reason, when it cannot.
-    virtual void SaveSettingsNow() = 0;
-    // The state a save writes, in a form that differs from an earlier one exactly when the state does.
-    virtual std::string SettingsText() const = 0;
-};
 
 class NsmClient : public QObject {
 public:
