@@ -17,6 +17,7 @@
 
 class NsmClient;
 class PictureDialog;
+class TAwaitedPort;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -95,6 +96,8 @@ public:
     // `reopen`: open the port anew when the name is current but its port is closed or went away.
     // An open that fails raises, naming the port and the driver's reason.
     void SetMidiOutPort(const QString& name, bool reopen = false);
+    // The name read from the settings file: as SetMidiOutPort, but a port not listed yet stays current.
+    void SetStoredMidiOutPort(const QString& name);
     const QString& CurrentPortName() const { return currentPortName_; }
     int32_t GetMidiOutChannel() const;
     void SetMidiOutChannel(int32_t value);
@@ -135,6 +138,9 @@ private:
     void LoadSettings();
     bool IsMidiOutPortWell() const;
     void AddInstalledMidiOutPorts();
+    void OpenMidiOutPort(const QString& name, int32_t i);
+    bool OpenAwaitedMidiOutPort();
+    void TellMidiOutPortMissing();
     void SaveSettings();
     bool SavesOnClose() const;
     void SettingsMayHaveChanged();
@@ -161,6 +167,7 @@ private:
     QObject* inputPreview_ = nullptr;
     PictureDialog* pictureDialog_ = nullptr;
     QString currentPortName_;
+    TAwaitedPort* awaitedPort_ = nullptr;
     QString lastPictureFile_;
     bool leftCaptured_ = false;  // a left press on the pad has not yet been released
     // Outer bounds set before the window's frame was known, with the frame they were fitted to.

@@ -2,6 +2,7 @@
 // design's names, positions, sizes, captions and tab order, and the connections of their events.
 #include "app/form_main.h"
 
+#include "app/about_memo.h"
 #include "app/about_text.h"
 #include "app/pad_pointer_input.h"
 #include "app/refreshing_combo_box.h"
@@ -176,7 +177,8 @@ void TFormMain::buildAboutPage()
 {
     TabSheetAbout = named(new QWidget, "TabSheetAbout");
     PageControl->addTab(TabSheetAbout, "About");
-    Memo1 = named(new QPlainTextEdit(TabSheetAbout), "Memo1");
+    auto* memo = named(new TAboutMemo(TabSheetAbout), "Memo1");
+    Memo1 = memo;
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -184,8 +186,9 @@ void TFormMain::buildAboutPage()
     Memo1->setPlainText(AboutLines().join(u'\n'));
     fillingLayout(TabSheetAbout)->addWidget(Memo1);
     BitBtnExit = named(new QPushButton("E&xit", TabSheetAbout), "BitBtnExit");
-    BitBtnExit->setGeometry(8, 352, 75, 25);
+    BitBtnExit->resize(75, 25);
     BitBtnExit->raise();
+    memo->HoldAtLowerLeft(BitBtnExit);
     setTabOrder(Memo1, BitBtnExit);
 }
 

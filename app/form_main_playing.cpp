@@ -48,10 +48,16 @@ void TFormMain::PlayingControlChange(const QObject* control)
     });
 }
 
+// A change that fails (ending the sounding note can) leaves the panel showing the choices in effect.
 void TFormMain::SetPlaying(const TPlayingSettings& settings)
 {
     if (settings == GetPlaying()) return;
-    pad_.SetPlaying(settings);
+    try {
+        pad_.SetPlaying(settings);
+    } catch (...) {
+        ShowPlaying();
+        throw;
+    }
     ImagePad->SetZones(pad_.Playing());
     ShowPlaying();
     SettingsMayHaveChanged();

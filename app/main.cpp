@@ -1,5 +1,8 @@
-// Entry: fixes the program paths, creates the main window and runs the event loop until it closes.
+// Entry: takes the exit signals, answers --help and --version, fixes the program paths, creates the
+// main window and runs the event loop until it closes.
+#include "app/command_line.h"
 #include "app/desktop_identity.h"
+#include "app/exit_signals.h"
 #include "app/form_main.h"
 #include "app/program_paths.h"
 #include "app/session/nsm_client.h"
@@ -8,12 +11,13 @@
 
 int main(int argc, char* argv[])
 {
+    installExitSignals();
+    if (const auto status = AnswerCommandLine(argc, argv, stdout)) return *status;
     initProgramPaths();
     QApplication application(argc, argv);
     applyDesktopIdentity();
     // Announced before the window exists, which waits for the session's open.
     const std::unique_ptr<NsmClient> session = NsmClient::FromEnvironment(argv[0]);
     TFormMain formMain(nullptr, session.get());
-    formMain.show();
-    return application.exec();
+    return runUntilClosed(formMain);
 }

@@ -119,4 +119,5 @@ void saveWindowSettings(const SettingsHost& window, const std::string& fileName)
     const std::string image = window.imageFileName();
     if (!image.empty()) settings.WriteString(section, "ImageFile", image);
     writePlaying(settings, window.GetPlaying());
+    settings.Flush();
 }

@@ -41,5 +41,6 @@ public:
 void loadWindowSettings(SettingsHost& window, const std::string& fileName);
 
 // Writes the bounds (only in the normal window state), the port, the channel and, when one is set,
-// the image file; then each playing choice that differs from its default or is already in the file. A failed write raises "Unable to write to <file name>" and skips the rest.
+// the image file; then each playing choice that differs from its default or is already in the file; all
+// in one replacement of the file. A failed write raises "Unable to write to <file name>" and skips the rest.
 void saveWindowSettings(const SettingsHost& window, const std::string& fileName);

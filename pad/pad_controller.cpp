@@ -10,6 +10,7 @@
 #include "platform/checked_math.h"
 
 #include <cstdio>
+#include <exception>
 
 namespace {
 
@@ -96,14 +97,26 @@ void TPadController::EndSoundingNote()
     if (state_.noteSounding) SendNoteOff();
 }
 
+// Sends all it can, since a refusal (a full queue) comes exactly when silence is needed, and reports
+// the first refusal once at the end.
 void TPadController::Panic()
 {
-    EndSoundingNote();
-    if (!IsMidiOutOpen()) return;
-    for (int32_t channel = 0; channel < kChannels; ++channel) {
-        port_.SendShortMessage(status(kControlChange, channel), kAllSoundOff, 0);
-        port_.SendShortMessage(status(kControlChange, channel), kAllNotesOff, 0);
+    std::exception_ptr firstRefusal;
+    const auto attempt = [&firstRefusal](auto send) {
+        try {
+            send();
+        } catch (const EmidioutputError&) {
+            if (!firstRefusal) firstRefusal = std::current_exception();
+        }
+    };
+    attempt([this] { EndSoundingNote(); });
+    if (IsMidiOutOpen()) {
+        for (int32_t channel = 0; channel < kChannels; ++channel) {
+            attempt([&] { port_.SendShortMessage(status(kControlChange, channel), kAllSoundOff, 0); });
+            attempt([&] { port_.SendShortMessage(status(kControlChange, channel), kAllNotesOff, 0); });
+        }
     }
+    if (firstRefusal) std::rethrow_exception(firstRefusal);
 }
 
 const PadState& TPadController::state() const

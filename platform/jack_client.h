@@ -1,5 +1,6 @@
 // A libjack client that notices its server leaving. libjack can block or crash when asked to close a
-// client whose server has gone, so such a client is never closed: it is left as it is.
+// client whose server has gone, so such a client is never closed; nor is its handle used again, since
+// jack2 frees the clients of a dead server when the next client opens.
 #pragma once
 
 #include <jack/jack.h>

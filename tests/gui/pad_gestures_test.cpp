@@ -200,12 +200,15 @@ TEST_F(PadGestures, EscapeOnEveryPageAndThePanicButtonSilenceEveryChannel)
 TEST_F(PadGestures, DragEndsAsSoonAsThePadCanNoLongerSeeTheRelease)
 {
     driver.addDevice("Synth");
+    QWidget other;
     const std::pair<const char*, std::function<void(TFormMain&)>> interruptions[] = {
         {"another page", [](TFormMain& f) { f.PageControl->setCurrentWidget(f.TabSheetSettings); }},
         {"channel typed", [](TFormMain& f) { f.SpinEditMidiOutChannel->editor()->setText("5"); }},
-        {"window deactivated", [](TFormMain& f) {
-             QEvent deactivate(QEvent::WindowDeactivate);
-             QApplication::sendEvent(&f, &deactivate);
+        {"another window activated", [&other](TFormMain& f) {
+             other.show();
+             other.activateWindow();
+             EXPECT_TRUE(processEventsUntil([&] { return !f.isActiveWindow(); }));
+             other.hide();
          }},
         {"window minimised", [](TFormMain& f) { f.showMinimized(); }},
     };
@@ -263,6 +266,18 @@ TEST_F(PadGestures, ChangingThePlayingChoicesWhileANoteSoundsEndsItFirst)
     EXPECT_EQ(sent().back(), noteOnAt(P2));
     EXPECT_GE(sent().back().data1, 60);
     EXPECT_EQ(form->SpinEditVelocityTop->editor()->text(), "300");
+}
+
+TEST_F(PadGestures, PlayingChoiceWhoseNoteOffFailsIsShownAsItWas)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    press(Qt::LeftButton, P1);
+    driver.fail(MidiCall::ShortMsg, MIDIERR_NODEVICE, std::nullopt, 1);
+    chooseEntry(*form->ComboBoxNoteLow, 60);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(form->GetPlaying().noteLow, 0);
+    EXPECT_EQ(form->ComboBoxNoteLow->currentIndex(), 0);
 }
 
 } // namespace
