@@ -8,6 +8,7 @@
 #include "app/exit_signals.h"
 #include "app/form_input_preview.h"
 #include "app/picture_dialog.h"
+#include "app/session/nsm_client.h"
 #include "pad/image_pad.h"
 
 #include <QApplication>
@@ -27,8 +28,8 @@ QtPictureDialog& qtPictureDialog()
 
 } // namespace
 
-TFormMain::TFormMain(QWidget* parent)
-    : QWidget(parent), MidiOutput(new TMidiOutput(this)), pad_(*this, *MidiOutput),
+TFormMain::TFormMain(QWidget* parent, NsmClient* session)
+    : QWidget(parent), MidiOutput(new TMidiOutput(this)), pad_(*this, *MidiOutput), session_(session),
       pictureDialog_(&qtPictureDialog()),
       awaitedPort_(new TAwaitedPort([this] { return OpenAwaitedMidiOutPort(); },
                                     [this] { TellMidiOutPortMissing(); }, this))
@@ -47,6 +48,7 @@ TFormMain::TFormMain(QWidget* parent)
 TFormMain::~TFormMain()
 {
     FormDestroy();
+    if (session_) session_->SetDocument(nullptr);
     qApp->removeEventFilter(inputPreview_);
 }
 
@@ -60,15 +62,15 @@ void TFormMain::FormCreate()
         pad_.SetWheel(7680);
         EditImageFile->clear();
         PageControl->setCurrentWidget(TabSheetPad);
-        FillMidiOutPorts();
-        LoadSettings();
+        if (session_) session_->SetDocument(this);
+        else OpenSettings();
     });
 }
 
 void TFormMain::FormDestroy()
 {
     Guarded([this] {
-        SaveSettings();
+        if (SavesOnClose()) SaveSettings();
         pad_.EndSoundingNote();
         MidiOutput->Close();
     });
@@ -153,6 +155,7 @@ bool TFormMain::event(QEvent* event)
     if (placed && unfittedBounds_ && isVisible() && IsWindowStateNormal() &&
         frameGeometry().size() - size() != fittedFrame_)
         SetOuterBounds(*unfittedBounds_);
+    if (placed || type == QEvent::WindowStateChange) SettingsMayHaveChanged();
     return handled;
 }
 

@@ -3,6 +3,7 @@
 // every event handler through one guard that hands errors to the application's error display.
 #pragma once
 
+#include "app/session/session_document.h"
 #include "pad/pad_controller.h"
 
 #include <QRect>
@@ -14,6 +15,7 @@
 #include <exception>
 #include <optional>
 
+class NsmClient;
 class PictureDialog;
 class TAwaitedPort;
 class QComboBox;
@@ -28,14 +30,15 @@ class TImagePad;
 class TPadImage;
 class TSpinEdit;
 
-class TFormMain : public QWidget, public PadHost {
+class TFormMain : public QWidget, public PadHost, public SessionDocument {
     Q_OBJECT
 
 public:
     // The window cannot be made smaller than this, outer frame included.
     static constexpr QSize kMinimumSize{416, 454};
 
-    explicit TFormMain(QWidget* parent = nullptr);
+    // Under a session manager (`session`), the ports and the settings wait for the session's open.
+    explicit TFormMain(QWidget* parent = nullptr, NsmClient* session = nullptr);
     ~TFormMain() override;
 
     // Controls, named as the window's design names them.
@@ -124,6 +127,11 @@ public:
     void setCaption(const QString& caption) override;
     uint32_t sampleColour(int32_t x, int32_t y) override;
 
+    // SessionDocument
+    void OpenSettings() override;
+    void SaveSettingsNow() override;
+    std::string SettingsText() const override;
+
 protected:
     bool event(QEvent* event) override;
 
@@ -139,6 +147,8 @@ private:
     bool OpenAwaitedMidiOutPort();
     void TellMidiOutPortMissing();
     void SaveSettings();
+    bool SavesOnClose() const;
+    void SettingsMayHaveChanged();
 
     QString currentImageFileName() const;
     void setImageFile(const QString& name);
@@ -157,6 +167,8 @@ private:
     void CloseOnSignal();
 
     TPadController pad_;
+    NsmClient* session_ = nullptr;
+    bool closingBySignal_ = false;
     QObject* inputPreview_ = nullptr;
     PictureDialog* pictureDialog_ = nullptr;
     QString currentPortName_;

@@ -67,6 +67,7 @@ void TFormMain::Panic()
 // error, so nothing waits for a user who may be gone.
 void TFormMain::CloseOnSignal()
 {
+    closingBySignal_ = true;
     ErrorDisplay().WriteToStandardError(true);
     BitBtnExitClick();
 }

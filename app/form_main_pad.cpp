@@ -41,4 +41,5 @@ QString TFormMain::currentImageFileName() const
 void TFormMain::setImageFile(const QString& name)
 {
     PadImage->SetImageFile(name);
+    SettingsMayHaveChanged();
 }

@@ -66,6 +66,7 @@ void TFormMain::SetPlaying(const TPlayingSettings& settings)
     }
     ImagePad->SetZones(pad_.Playing());
     ShowPlaying();
+    SettingsMayHaveChanged();
 }
 
 // Writes the choices into the controls without raising their change events, which would read

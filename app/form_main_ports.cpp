@@ -96,6 +96,7 @@ void TFormMain::OpenMidiOutPort(const QString& name, int32_t i)
     MidiOutput->Close();
     // Named only once the old port is closed: a refusal above leaves it open and still current.
     currentPortName_ = name;
+    SettingsMayHaveChanged();
     awaitedPort_->Stop();
     MidiOutput->SetDeviceID(ComboBoxMidiOutPort->itemData(i).toUInt());
     const bool opened = MidiOutput->Open();
@@ -114,6 +115,7 @@ void TFormMain::SetStoredMidiOutPort(const QString& name)
         return;
     }
     currentPortName_ = name;
+    SettingsMayHaveChanged();
     ComboBoxMidiOutPort->setCurrentIndex(-1);
     ComboBoxMidiOutPort->setEditText(name);
     awaitedPort_->Start();
@@ -163,6 +165,7 @@ void TFormMain::SetMidiOutChannel(int32_t value)
     CancelPointerCapture();  // the note ends on the channel it was started on
     pad_.setChannel(k);
     SpinEditMidiOutChannel->SetValue(k + 1);
+    SettingsMayHaveChanged();
 }
 
 void TFormMain::SpinEditMidiOutChannelChange()

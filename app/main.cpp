@@ -5,6 +5,7 @@
 #include "app/exit_signals.h"
 #include "app/form_main.h"
 #include "app/program_paths.h"
+#include "app/session/nsm_client.h"
 
 #include <QApplication>
 
@@ -15,6 +16,8 @@ int main(int argc, char* argv[])
     initProgramPaths();
     QApplication application(argc, argv);
     applyDesktopIdentity();
-    TFormMain formMain;
+    // Announced before the window exists, which waits for the session's open.
+    const std::unique_ptr<NsmClient> session = NsmClient::FromEnvironment(argv[0]);
+    TFormMain formMain(nullptr, session.get());
     return runUntilClosed(formMain);
 }

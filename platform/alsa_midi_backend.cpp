@@ -39,7 +39,7 @@ std::unique_ptr<RtMidiOut> newClient(std::atomic<bool>* failed)
 {
     if (!sequencerOpens()) return nullptr;
     try {
-        auto client = std::make_unique<RtMidiOut>(RtMidi::LINUX_ALSA, kOurClientName);
+        auto client = std::make_unique<RtMidiOut>(RtMidi::LINUX_ALSA, ourRegisteredName(kOurClientName));
         client->setErrorCallback(noteError, failed);
         return client;
     } catch (const std::exception&) {   // RtMidi throws when the sequencer cannot be opened
@@ -107,7 +107,7 @@ void AlsaMidiConnection::follow(const std::string& name, SeqPortAddress address)
         announces_ = nullptr;
         return;
     }
-    snd_seq_set_client_name(announces_, kOurClientName);
+    snd_seq_set_client_name(announces_, ourRegisteredName(kOurClientName).c_str());
     const int port = snd_seq_create_simple_port(announces_, "announce", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
                                                 SND_SEQ_PORT_TYPE_APPLICATION);
     pollfd descriptor{};

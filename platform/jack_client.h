@@ -10,7 +10,7 @@
 
 class JackClient {
 public:
-    // Connects to the running server (never starts one) under `name` or a unique variant of it;
+    // Connects to the running server (never starts one) under ourRegisteredName(name) or a unique variant;
     // nullptr when there is no server. libjack prints nothing.
     static std::unique_ptr<JackClient> open(const char* name);
     ~JackClient();   // closes the client unless its server has gone

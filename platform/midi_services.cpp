@@ -10,6 +10,7 @@
 namespace {
 
 std::atomic<MidiServices*> installed{nullptr};
+bool systemHeld = false;
 
 MidiServices& systemDriver()
 {
@@ -32,7 +33,13 @@ MidiServices& currentMidiServices()
 
 void installMidiServices(MidiServices* driver) { installed.store(driver, std::memory_order_release); }
 
-uint32_t midiOutGetNumDevs() { return currentMidiServices().midiOutGetNumDevs(); }
+void holdSystemMidiServices(bool held) { systemHeld = held; }
+
+uint32_t midiOutGetNumDevs()
+{
+    if (systemHeld && !installed.load(std::memory_order_acquire)) return 0;
+    return currentMidiServices().midiOutGetNumDevs();
+}
 
 MMRESULT midiOutGetDevCapsA(uint32_t deviceId, MIDIOUTCAPSA* caps, uint32_t size)
 {

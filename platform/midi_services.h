@@ -96,6 +96,11 @@ MidiServices& currentMidiServices();
 // Makes `driver` the current one (not owned); nullptr returns to the system's driver.
 void installMidiServices(MidiServices* driver);
 
+// While held, the system's driver is neither made nor asked for its devices (which would register
+// JACK and ALSA clients): midiOutGetNumDevs answers 0 unless a driver is installed. A program under a
+// session manager holds them until the session opens. Call on the GUI thread.
+void holdSystemMidiServices(bool held);
+
 // The services as free functions on the current driver.
 uint32_t midiOutGetNumDevs();
 MMRESULT midiOutGetDevCapsA(uint32_t deviceId, MIDIOUTCAPSA* caps, uint32_t size);

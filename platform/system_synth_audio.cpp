@@ -5,6 +5,7 @@
 
 #include "platform/fluidsynth_library.h"
 #include "platform/jack_client.h"
+#include "platform/our_port_names.h"
 #include "platform/quiet_audio_libraries.h"
 
 #include <string_view>
@@ -24,7 +25,7 @@ void configure(const FluidSynthLibrary& fl, fluid_settings_t* settings)
     fl.fluid_settings_setint(settings, "audio.periods", kPeriods);
     // Played through the speakers when possible; a failed connection leaves the ports unconnected.
     fl.fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
-    fl.fluid_settings_setstr(settings, "audio.jack.id", "pixono-synth");
+    fl.fluid_settings_setstr(settings, "audio.jack.id", ourRegisteredName("pixono-synth").c_str());
 }
 
 } // namespace

@@ -238,6 +238,13 @@ std::string JackMidiReader::portName() const { return jack_port_name(port_); }
 
 bool JackMidiReader::connected() const { return jack_port_connected(port_) > 0; }
 
+bool JackMidiReader::hasClient(const std::string& name) const
+{
+    char* uuid = jack_get_uuid_for_client_name(client_, name.c_str());
+    if (uuid) jack_free(uuid);
+    return uuid != nullptr;
+}
+
 void JackMidiReader::connectFrom(const std::string& source)
 {
     if (jack_connect(client_, source.c_str(), jack_port_name(port_)) != 0)

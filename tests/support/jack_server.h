@@ -61,6 +61,8 @@ public:
     std::string portName() const;
     // True while some output is connected to the input port.
     bool connected() const;
+    // True while the server has a client of that name, with ports or without.
+    bool hasClient(const std::string& name) const;
     // Connects the output port named `source` to the input port; throws std::runtime_error when refused.
     void connectFrom(const std::string& source);
     // Waits until at least `count` events have arrived or `timeout` has passed, and returns every
