@@ -9,10 +9,13 @@ JOBS ?= $(shell nproc)
 # Our own builds treat warnings as errors; a packager's plain cmake build does not.
 CONFIGURE = cmake -S . -DPIXONO_WERROR=ON
 
-.PHONY: run build-tests test test-sanitize test-tsan fuzz bench bench-startup package package-check deps-run deps-test
+.PHONY: run build-tests test test-sanitize test-tsan fuzz bench bench-startup package package-check deps-run deps-package deps-test
 
 deps-run:
 	@scripts/install-deps run
+
+deps-package:
+	@scripts/install-deps package
 
 deps-test:
 	@scripts/install-deps test
@@ -67,13 +70,25 @@ bench: build-tests
 bench-startup: build-tests
 	bench/startup/startup.sh $(BUILD)
 
-# The Debian package of a Release build installed to /usr, in a build folder of its own.
-package: deps-test
-	$(CONFIGURE) -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF
-	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
-	rm -f $(PACKAGE_BUILD)/pixono_*.deb
-	cd $(PACKAGE_BUILD) && cpack -G DEB
+# The Debian package of a Release build installed to /usr, in a build folder of its own, built with the
+# distribution's hardening flags. SOURCE_DATE_EPOCH, the last commit's time unless given (the changelog's
+# outside a git checkout), dates every file in it, so that two builds of one commit give the same bytes.
+BUILD_FLAG = $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1))
+package: deps-package
+	$(CONFIGURE) -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF \
+	  -DCMAKE_CXX_FLAGS="$(call BUILD_FLAG,CPPFLAGS) $(call BUILD_FLAG,CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$(call BUILD_FLAG,LDFLAGS)"
+	export SOURCE_DATE_EPOCH=$${SOURCE_DATE_EPOCH:-$$(git log -1 --format=%ct 2>/dev/null || \
+	  dpkg-parsechangelog -l dist/changelog -S Timestamp)} && \
+	  cmake --build $(PACKAGE_BUILD) -j $(JOBS) && \
+	  rm -f $(PACKAGE_BUILD)/pixono_*.deb && \
+	  cd $(PACKAGE_BUILD) && cpack -G DEB
 	@ls $(PACKAGE_BUILD)/pixono_*.deb
 
-package-check: package
+# Checks the package, and that a second build gives the same bytes.
+package-check: deps-test package
 	scripts/check-package $(PACKAGE_BUILD)/pixono_*.deb
+	@first=$$(mktemp) && cp $(PACKAGE_BUILD)/pixono_*.deb "$$first" && \
+	  $(MAKE) --no-print-directory package >/dev/null && \
+	  if cmp "$$first" $(PACKAGE_BUILD)/pixono_*.deb; then rm -f "$$first"; \
+	  else rm -f "$$first"; echo "package-check: two package builds differ" >&2; exit 1; fi

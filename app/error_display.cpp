@@ -1,9 +1,8 @@
 // The error display: the full-stop rule and the hand-over to the message presenter.
 #include "app/error_display.h"
 
+#include "app/application_title.h"
 #include "app/message_presenter.h"
-
-#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -21,7 +20,7 @@ void TErrorDisplay::Show(const QString& message)
         std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
         return;
     }
-    CurrentMessagePresenter().showError(QCoreApplication::applicationName(), BoxText(message));
+    CurrentMessagePresenter().showError(ApplicationTitle(), BoxText(message));
 }
 
 void TErrorDisplay::Show(const std::exception& error)

@@ -2,10 +2,13 @@
 // pointer-capture cancel, the window bounds and the window's side of the pad controller.
 #include "app/form_main.h"
 
+#include "app/application_title.h"
+#include "app/awaited_port.h"
 #include "app/error_display.h"
 #include "app/exit_signals.h"
 #include "app/form_input_preview.h"
 #include "app/picture_dialog.h"
+#include "app/session/nsm_client.h"
 #include "pad/image_pad.h"
 
 #include <QApplication>
@@ -26,9 +29,11 @@ QtPictureDialog& qtPictureDialog()
 
 } // namespace
 
-TFormMain::TFormMain(QWidget* parent)
+TFormMain::TFormMain(QWidget* parent, NsmClient* session)
     : QWidget(parent), MidiOutput(new TMidiOutput(this)), pad_(*this, *MidiOutput), heldKeys_(*MidiOutput),
-      pictureDialog_(&qtPictureDialog())
+      session_(session), pictureDialog_(&qtPictureDialog()),
+      awaitedPort_(new TAwaitedPort([this] { return OpenAwaitedMidiOutPort(); },
+                                    [this] { TellMidiOutPortMissing(); }, this))
 {
     setObjectName("FormMain");
     MidiOutput->setObjectName("MidiOutput");
@@ -44,27 +49,29 @@ TFormMain::TFormMain(QWidget* parent)
 TFormMain::~TFormMain()
 {
     FormDestroy();
+    if (session_) session_->SetDocument(nullptr);
     qApp->removeEventFilter(inputPreview_);
 }
 
 void TFormMain::FormCreate()
 {
     Guarded([this] {
-        // The application title is the application name, which titles every message box. It is not
-        // the display name: some platforms append that to every window title, and the caption must
-        // be the status line and nothing more.
-        QCoreApplication::setApplicationName("=== Pixono ===");
+        // The application title titles every message box. It is neither the application name (the
+        // window class, "Pixono") nor the display name: some platforms append that to every window
+        // title, and the caption must be the status line and nothing more.
+        SetApplicationTitle("=== Pixono ===");
         pad_.SetWheel(7680);
         EditImageFile->clear();
         PageControl->setCurrentWidget(TabSheetPad);
-        LoadSettings();
+        if (session_) session_->SetDocument(this);
+        else OpenSettings();
     });
 }
 
 void TFormMain::FormDestroy()
 {
     Guarded([this] {
-        SaveSettings();
+        if (SavesOnClose()) SaveSettings();
         heldKeys_.ReleaseAll();
         pad_.EndSoundingNote();
         MidiOutput->Close();
@@ -108,6 +115,16 @@ QSize largestScreenSize()
     return largest;
 }
 
+// Bounds that meet no screen's available area (left from a monitor since unplugged) go to the primary
+// screen's corner, keeping their size; bounds that meet one stay exactly where they are.
+QPoint visibleTopLeft(const QRect& bounds)
+{
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen->availableGeometry().intersects(bounds)) return bounds.topLeft();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return primary ? primary->availableGeometry().topLeft() : bounds.topLeft();
+}
+
 } // namespace
 
 // Qt sizes a window by its client area; the frame's extra width and height, as far as the platform
@@ -116,12 +133,14 @@ void TFormMain::SetOuterBounds(const QRect& bounds)
 {
     const QSize frame = frameGeometry().size() - size();
     setMinimumSize(kMinimumSize - frame);
-    move(bounds.topLeft());
     // No larger than a screen: a stored size of any value would otherwise be allocated as it is.
     const QSize largest = largestScreenSize();
-    resize((largest.isEmpty() ? bounds.size() : bounds.size().boundedTo(largest)) - frame);
+    const QSize outer = largest.isEmpty() ? bounds.size() : bounds.size().boundedTo(largest);
+    const QRect placed(visibleTopLeft(QRect(bounds.topLeft(), outer.expandedTo(kMinimumSize))), bounds.size());
+    move(placed.topLeft());
+    resize(outer - frame);
     // A window not yet shown has no frame yet; its bounds are fitted again once the frame is known.
-    unfittedBounds_ = isVisible() ? std::nullopt : std::optional(bounds);
+    unfittedBounds_ = isVisible() ? std::nullopt : std::optional(placed);
     fittedFrame_ = frame;
 }
 
@@ -142,6 +161,7 @@ bool TFormMain::event(QEvent* event)
     if (placed && unfittedBounds_ && isVisible() && IsWindowStateNormal() &&
         frameGeometry().size() - size() != fittedFrame_)
         SetOuterBounds(*unfittedBounds_);
+    if (placed || type == QEvent::WindowStateChange) SettingsMayHaveChanged();
     return handled;
 }
 

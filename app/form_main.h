@@ -3,6 +3,7 @@
 // every event handler through one guard that hands errors to the application's error display.
 #pragma once
 
+#include "app/session/session_document.h"
 #include "pad/held_keys.h"
 #include "pad/pad_controller.h"
 
@@ -15,7 +16,9 @@
 #include <exception>
 #include <optional>
 
+class NsmClient;
 class PictureDialog;
+class TAwaitedPort;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -29,14 +32,15 @@ class TImagePad;
 class TPadImage;
 class TSpinEdit;
 
-class TFormMain : public QWidget, public PadHost {
+class TFormMain : public QWidget, public PadHost, public SessionDocument {
     Q_OBJECT
 
 public:
     // The window cannot be made smaller than this, outer frame included.
     static constexpr QSize kMinimumSize{416, 454};
 
-    explicit TFormMain(QWidget* parent = nullptr);
+    // Under a session manager (`session`), the ports and the settings wait for the session's open.
+    explicit TFormMain(QWidget* parent = nullptr, NsmClient* session = nullptr);
     ~TFormMain() override;
 
     // Controls, named as the window's design names them.
@@ -65,6 +69,11 @@ public:
     TSpinEdit* SpinEditRedController = nullptr;
     TSpinEdit* SpinEditGreenController = nullptr;
     TSpinEdit* SpinEditBlueController = nullptr;
+    QComboBox* ComboBoxVelocityCurve = nullptr;
+    QComboBox* ComboBoxPitchMode = nullptr;
+    TSpinEdit* SpinEditBendRange = nullptr;
+    QComboBox* ComboBoxAfterAttack = nullptr;
+    TSpinEdit* SpinEditAfterAttackController = nullptr;
     QPushButton* BitBtnPanic = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* BitBtnExit = nullptr;
@@ -86,9 +95,10 @@ public:
     // Any control of the Playing panel; `control` is the one the user changed.
     void PlayingControlChange(const QObject* control);
 
-    // The port's start-up, run once right after the window's first frame (or at the first pointer
-    // event or drop-down opening, should one come sooner): starts the MIDI services, lists the ports
-    // and opens the stored port, or the first one listed when none is stored.
+    // The port's start-up, run once the settings are open (under a session, once it opens) and the
+    // window's first frame is shown, or at the first pointer or key event or drop-down opening should
+    // one come sooner: lets the MIDI services go, lists the ports and opens the stored port, or the
+    // first one listed when none is stored.
     void StartMidiOutPort();
     bool MidiOutPortStarted() const { return midiOutPortStarted_; }
     // A key from the key preview; true when it was a playing key of the Pad page and is taken.
@@ -103,6 +113,8 @@ public:
     // `reopen`: open the port anew when the name is current but its port is closed or went away.
     // An open that fails raises, naming the port and the driver's reason.
     void SetMidiOutPort(const QString& name, bool reopen = false);
+    // The name read from the settings file: as SetMidiOutPort, but a port not listed yet stays current.
+    void SetStoredMidiOutPort(const QString& name);
     const QString& CurrentPortName() const { return currentPortName_; }
     // The name for the settings file: the stored one until the start-up, then the chosen port's;
     // empty while the open port is only the first listed.
@@ -130,6 +142,11 @@ public:
     void setCaption(const QString& caption) override;
     uint32_t sampleColour(int32_t x, int32_t y) override;
 
+    // SessionDocument
+    void OpenSettings() override;
+    void SaveSettingsNow() override;
+    std::string SettingsText() const override;
+
 protected:
     bool event(QEvent* event) override;
 
@@ -142,7 +159,12 @@ private:
     bool IsMidiOutPortWell() const;
     void AddInstalledMidiOutPorts();
     void OpenFirstMidiOutPort();
+    void OpenMidiOutPort(const QString& name, int32_t i);
+    bool OpenAwaitedMidiOutPort();
+    void TellMidiOutPortMissing();
     void SaveSettings();
+    bool SavesOnClose() const;
+    void SettingsMayHaveChanged();
 
     QString currentImageFileName() const;
     void setImageFile(const QString& name);
@@ -162,12 +184,16 @@ private:
 
     TPadController pad_;
     THeldKeys heldKeys_;
+    NsmClient* session_ = nullptr;
+    bool closingBySignal_ = false;
     QObject* inputPreview_ = nullptr;
     PictureDialog* pictureDialog_ = nullptr;
     QString currentPortName_;
     std::optional<QString> storedPortName_ = QString();  // as loaded, until StartMidiOutPort uses it
     bool portIsFirstListed_ = false;  // the open port was opened as the default, not chosen
+    bool settingsOpened_ = false;     // OpenSettings has run: the port may start
     bool midiOutPortStarted_ = false;
+    TAwaitedPort* awaitedPort_ = nullptr;
     QString lastPictureFile_;
     bool leftCaptured_ = false;  // a left press on the pad has not yet been released
     // Outer bounds set before the window's frame was known, with the frame they were fitted to.

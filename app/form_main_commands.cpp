@@ -2,6 +2,7 @@
 // the close request of a signal.
 #include "app/form_main.h"
 
+#include "app/application_title.h"
 #include "app/error_display.h"
 #include "app/message_presenter.h"
 #include "app/picture_dialog.h"
@@ -30,7 +31,7 @@ void TFormMain::BrowseImageFile()
     if (!chosen) return;
     lastPictureFile_ = *chosen;
     if (QFileInfo(*chosen).suffix().compare("bmp", Qt::CaseInsensitive) != 0) {
-        CurrentMessagePresenter().showNotice(QCoreApplication::applicationName(), "Only bitmaps can be used.");
+        CurrentMessagePresenter().showNotice(ApplicationTitle(), "Only bitmaps can be used.");
         return;
     }
     setImageFile(*chosen);
@@ -63,11 +64,11 @@ void TFormMain::Panic()
     Guarded([this] { pad_.Panic(); });
 }
 
-// The Exit button's path; a box or dialog already open is closed first, and errors from here on go
-// to standard error, so nothing waits for a user who may be gone.
+// The Exit button's path, once every box and dialog is closed; errors from here on go to standard
+// error, so nothing waits for a user who may be gone.
 void TFormMain::CloseOnSignal()
 {
+    closingBySignal_ = true;
     ErrorDisplay().WriteToStandardError(true);
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     BitBtnExitClick();
 }

@@ -43,4 +43,5 @@ QString TFormMain::currentImageFileName() const
 void TFormMain::setImageFile(const QString& name)
 {
     PadImage->SetImageFile(name);
+    SettingsMayHaveChanged();
 }

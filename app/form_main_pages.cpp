@@ -2,6 +2,7 @@
 // design's names, positions, sizes, captions and tab order, and the connections of their events.
 #include "app/form_main.h"
 
+#include "app/about_memo.h"
 #include "app/about_text.h"
 #include "app/pad_pointer_input.h"
 #include "app/refreshing_combo_box.h"
@@ -125,20 +126,22 @@ void TFormMain::buildSettingsPage()
     setTabOrder(ComboBoxMidiOutPort, SpinEditMidiOutChannel);
 }
 
-// The Playing panel under Panel1, in its style: labels over their controls, rows 48 pixels apart, and
-// the panic button at the right end of the second row.
+// The Playing panel under Panel1, in its style: labels over their controls, rows 48 pixels apart, the
+// panic button at the right end of the second row and the expression choices in the fourth. Every
+// letter of "Pitch" has its use elsewhere, so its label alone has no accelerator.
 void TFormMain::buildPlayingPanel()
 {
     PanelPlaying = named(new QGroupBox("Playing", TabSheetSettings), "PanelPlaying");
-    PanelPlaying->setFixedHeight(170);
+    PanelPlaying->setFixedHeight(218);
     const auto list = [this](const char* name, const char* labelName, const QString& caption, QRect bounds) {
         auto* control = named(new QComboBox(PanelPlaying), name);
         control->setGeometry(bounds);
         makeLabel(labelName, caption, {bounds.left(), bounds.top() - 16, 40, 13}, PanelPlaying)->setBuddy(control);
         return control;
     };
-    const auto spin = [this](const char* name, const char* labelName, const QString& caption, QPoint at, int max) {
-        auto* control = named(new TSpinEdit(0, max, PanelPlaying), name);
+    const auto spin = [this](const char* name, const char* labelName, const QString& caption, QPoint at, int max,
+                             int min = 0) {
+        auto* control = named(new TSpinEdit(min, max, PanelPlaying), name);
         control->setGeometry(at.x(), at.y(), 57, 22);
         makeLabel(labelName, caption, {at.x(), at.y() - 16, 40, 13}, PanelPlaying)->setBuddy(control);
         return control;
@@ -169,6 +172,23 @@ void TFormMain::buildPlayingPanel()
         spin("SpinEditBlueController", "LabelBlueController", "Bl&ue CC", {288, 136}, kHighestController);
     BitBtnPanic = named(new QPushButton("Pa&nic", PanelPlaying), "BitBtnPanic");
     BitBtnPanic->setGeometry(296, 86, 73, 25);
+    const auto addChoices = [](QComboBox* control, auto last) {
+        for (int i = 0; i <= static_cast<int>(last); ++i)
+            control->addItem(qText(ChoiceName(decltype(last)(i))));
+        return control;
+    };
+    ComboBoxVelocityCurve = addChoices(list("ComboBoxVelocityCurve", "LabelVelocityCurve", "Cur&ve", {216, 88, 72, 21}),
+                                       TVelocityCurve::Hard);
+    ComboBoxPitchMode =
+        addChoices(list("ComboBoxPitchMode", "LabelPitchMode", "Pitch", {24, 184, 80, 21}), TPitchMode::Glide);
+    SpinEditBendRange = spin("SpinEditBendRange", "LabelBendRange", "Ben&d range", {112, 184}, kHighestBendRange,
+                             kLowestBendRange);
+    ComboBoxAfterAttack =
+        addChoices(list("ComboBoxAfterAttack", "LabelAfterAttack", "A&fter the attack", {200, 184, 105, 21}),
+                   TAfterAttack::Controller);
+    SpinEditAfterAttackController = spin("SpinEditAfterAttackController", "LabelAfterAttackController", "Aft&er CC",
+                                         {312, 184}, kHighestController);
+    setTabOrder(SpinEditVelocityBottom, ComboBoxVelocityCurve);
     ShowPlaying();
 }
 
@@ -176,7 +196,8 @@ void TFormMain::buildAboutPage()
 {
     TabSheetAbout = named(new QWidget, "TabSheetAbout");
     PageControl->addTab(TabSheetAbout, "About");
-    Memo1 = named(new QPlainTextEdit(TabSheetAbout), "Memo1");
+    auto* memo = named(new TAboutMemo(TabSheetAbout), "Memo1");
+    Memo1 = memo;
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -184,8 +205,9 @@ void TFormMain::buildAboutPage()
     Memo1->setPlainText(AboutLines().join(u'\n'));
     fillingLayout(TabSheetAbout)->addWidget(Memo1);
     BitBtnExit = named(new QPushButton("E&xit", TabSheetAbout), "BitBtnExit");
-    BitBtnExit->setGeometry(8, 352, 75, 25);
+    BitBtnExit->resize(75, 25);
     BitBtnExit->raise();
+    memo->HoldAtLowerLeft(BitBtnExit);
     setTabOrder(Memo1, BitBtnExit);
 }
 
@@ -203,9 +225,11 @@ void TFormMain::connectHandlers()
     connect(SpinEditMidiOutChannel, &TSpinEdit::Changed, this, [this] { SpinEditMidiOutChannelChange(); });
     // Another page in front can no longer receive the pad's left release.
     connect(PageControl, &QTabWidget::currentChanged, this, [this] { CancelPointerCapture(); });
-    for (QComboBox* list : {ComboBoxNoteLow, ComboBoxNoteHigh, ComboBoxScale, ComboBoxScaleRoot})
+    for (QComboBox* list : {ComboBoxNoteLow, ComboBoxNoteHigh, ComboBoxScale, ComboBoxScaleRoot, ComboBoxVelocityCurve,
+                            ComboBoxPitchMode, ComboBoxAfterAttack})
         connect(list, &QComboBox::activated, this, [this, list] { PlayingControlChange(list); });
     for (TSpinEdit* spin : {SpinEditVelocityTop, SpinEditVelocityBottom, SpinEditWheelController,
-                            SpinEditRedController, SpinEditGreenController, SpinEditBlueController})
+                            SpinEditRedController, SpinEditGreenController, SpinEditBlueController, SpinEditBendRange,
+                            SpinEditAfterAttackController})
         connect(spin, &TSpinEdit::Changed, this, [this, spin] { PlayingControlChange(spin); });
 }

@@ -1,5 +1,6 @@
-// TFormMain's Playing panel: the pad's note range and scale, velocity range and controller numbers,
-// taken from the panel's controls as the user changes them and shown there when set otherwise.
+// TFormMain's Playing panel: the pad's note range and scale, velocity range and curve, controller
+// numbers and expression choices, taken from the panel's controls as the user changes them and shown
+// there when set otherwise.
 #include "app/form_main.h"
 
 #include "app/spin_edit.h"
@@ -44,16 +45,28 @@ void TFormMain::PlayingControlChange(const QObject* control)
         settings.redController = spinValue(*SpinEditRedController);
         settings.greenController = spinValue(*SpinEditGreenController);
         settings.blueController = spinValue(*SpinEditBlueController);
+        settings.velocityCurve = static_cast<TVelocityCurve>(listIndex(*ComboBoxVelocityCurve));
+        settings.pitchMode = static_cast<TPitchMode>(listIndex(*ComboBoxPitchMode));
+        settings.bendRange = spinValue(*SpinEditBendRange);
+        settings.afterAttack = static_cast<TAfterAttack>(listIndex(*ComboBoxAfterAttack));
+        settings.afterAttackController = spinValue(*SpinEditAfterAttackController);
         SetPlaying(settings);
     });
 }
 
+// A change that fails (ending the sounding note can) leaves the panel showing the choices in effect.
 void TFormMain::SetPlaying(const TPlayingSettings& settings)
 {
     if (settings == GetPlaying()) return;
-    pad_.SetPlaying(settings);
+    try {
+        pad_.SetPlaying(settings);
+    } catch (...) {
+        ShowPlaying();
+        throw;
+    }
     ImagePad->SetZones(pad_.Playing());
     ShowPlaying();
+    SettingsMayHaveChanged();
 }
 
 // Writes the choices into the controls without raising their change events, which would read
@@ -65,10 +78,14 @@ void TFormMain::ShowPlaying()
     ComboBoxNoteHigh->setCurrentIndex(settings.noteHigh);
     ComboBoxScale->setCurrentIndex(static_cast<int>(settings.scale));
     ComboBoxScaleRoot->setCurrentIndex(settings.scaleRoot);
+    ComboBoxVelocityCurve->setCurrentIndex(static_cast<int>(settings.velocityCurve));
+    ComboBoxPitchMode->setCurrentIndex(static_cast<int>(settings.pitchMode));
+    ComboBoxAfterAttack->setCurrentIndex(static_cast<int>(settings.afterAttack));
     const std::pair<TSpinEdit*, uint8_t> spins[]{
         {SpinEditVelocityTop, settings.velocityTop},         {SpinEditVelocityBottom, settings.velocityBottom},
         {SpinEditWheelController, settings.wheelController}, {SpinEditRedController, settings.redController},
         {SpinEditGreenController, settings.greenController}, {SpinEditBlueController, settings.blueController},
+        {SpinEditBendRange, settings.bendRange},             {SpinEditAfterAttackController, settings.afterAttackController},
     };
     for (const auto& [spin, value] : spins) {
         const QSignalBlocker quiet(spin);

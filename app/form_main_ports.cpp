@@ -2,8 +2,10 @@
 // services, the port chosen by name, and the channel shown as 1..16.
 #include "app/form_main.h"
 
+#include "app/awaited_port.h"
 #include "app/spin_edit.h"
 #include "platform/midi_services.h"
+#include "platform/port_name_case.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -21,17 +23,25 @@ std::string openFailureText(const QString& name, std::string reason)
     return "MIDI output port '" + name.toStdString() + "' could not be opened: " + reason;
 }
 
-} // namespace
-
-// One entry per device whose description the driver gives now, tied to its device number.
-void TFormMain::AddInstalledMidiOutPorts()
+// Calls `listed(name, device)` for each device whose description the driver gives now.
+template <class Listed> void forEachInstalledMidiOutPort(Listed listed)
 {
     const uint32_t count = midiOutGetNumDevs();
     for (uint32_t device = 0; device < count; ++device) {
         MIDIOUTCAPSA caps{};
         if (midiOutGetDevCapsA(device, &caps, sizeof caps) != MMSYSERR_NOERROR) continue;
-        ComboBoxMidiOutPort->addItem(QString::fromStdString(productNameOf(caps)), QVariant::fromValue(device));
+        listed(QString::fromStdString(productNameOf(caps)), device);
     }
+}
+
+} // namespace
+
+// One entry per device whose description the driver gives now, tied to its device number.
+void TFormMain::AddInstalledMidiOutPorts()
+{
+    forEachInstalledMidiOutPort([this](const QString& name, uint32_t device) {
+        ComboBoxMidiOutPort->addItem(name, QVariant::fromValue(device));
+    });
 }
 
 void TFormMain::FillMidiOutPorts()
@@ -64,7 +74,7 @@ void TFormMain::RefreshMidiOutPorts()
 int32_t TFormMain::IndexOfMidiOutPort(const QString& name) const
 {
     for (int i = 0; i < ComboBoxMidiOutPort->count(); ++i) {
-        if (ComboBoxMidiOutPort->itemText(i).compare(name, Qt::CaseInsensitive) == 0) return i;
+        if (samePortName(ComboBoxMidiOutPort->itemText(i), name)) return i;
     }
     return -1;
 }
@@ -76,16 +86,59 @@ void TFormMain::SetMidiOutPort(const QString& name, bool reopen)
     if (name == currentPortName_ && !(reopen && !IsMidiOutPortWell())) return;
     const int32_t i = IndexOfMidiOutPort(name);
     if (i == -1) return;
-    currentPortName_ = name;
-    portIsFirstListed_ = false;
+    OpenMidiOutPort(name, i);
+}
+
+// Closes the open port and opens the device of list entry i under `name`.
+void TFormMain::OpenMidiOutPort(const QString& name, int32_t i)
+{
     CancelPointerCapture();
     pad_.EndSoundingNote();
     MidiOutput->Close();
+    // Named only once the old port is closed: a refusal above leaves it open and still current.
+    currentPortName_ = name;
+    portIsFirstListed_ = false;
+    SettingsMayHaveChanged();
+    awaitedPort_->Stop();
     MidiOutput->SetDeviceID(ComboBoxMidiOutPort->itemData(i).toUInt());
     const bool opened = MidiOutput->Open();
     ComboBoxMidiOutPort->setCurrentIndex(i);
+    if (opened) pad_.SendBendRange();
     // The name stays current, so the settings file remembers the choice and the next start tries again.
     if (!opened) throw EmidioutputError(openFailureText(name, MidiOutput->DriverErrorText(MidiOutput->LastResult())));
+}
+
+// A stored port that is not listed yet stays the current port, shown as the list's text, so that it is
+// saved as it was, and it opens as soon as a port of its name is listed.
+void TFormMain::SetStoredMidiOutPort(const QString& name)
+{
+    if (name.isEmpty() || IndexOfMidiOutPort(name) != -1) {
+        SetMidiOutPort(name);
+        return;
+    }
+    currentPortName_ = name;
+    SettingsMayHaveChanged();
+    ComboBoxMidiOutPort->setCurrentIndex(-1);
+    ComboBoxMidiOutPort->setEditText(name);
+    awaitedPort_->Start();
+}
+
+bool TFormMain::OpenAwaitedMidiOutPort()
+{
+    bool listed = false;
+    forEachInstalledMidiOutPort([&](const QString& port, uint32_t) {
+        listed = listed || samePortName(port, currentPortName_);
+    });
+    if (!listed) return false;
+    RefreshMidiOutPorts();
+    Guarded([this] { OpenMidiOutPort(currentPortName_, IndexOfMidiOutPort(currentPortName_)); });
+    return true;
+}
+
+void TFormMain::TellMidiOutPortMissing()
+{
+    ShowHandlerError(EmidioutputError("MIDI output port '" + currentPortName_.toStdString() +
+                                      "' is not there yet; Pixono plays on it as soon as it appears"));
 }
 
 bool TFormMain::IsMidiOutPortWell() const
@@ -114,6 +167,7 @@ void TFormMain::SetMidiOutChannel(int32_t value)
     CancelPointerCapture();  // the note ends on the channel it was started on
     pad_.setChannel(k);
     SpinEditMidiOutChannel->SetValue(k + 1);
+    SettingsMayHaveChanged();
 }
 
 void TFormMain::SpinEditMidiOutChannelChange()

@@ -4,6 +4,7 @@
 
 #include "app/program_paths.h"
 #include "app/window_settings.h"
+#include "platform/file_name.h"
 
 class TFormMainSettingsHost final : public SettingsHost {
 public:
@@ -23,8 +24,8 @@ public:
     {
         return {0, 0, TFormMain::kMinimumSize.width(), TFormMain::kMinimumSize.height()};
     }
-    std::string imageFileName() const override { return form_.currentImageFileName().toStdString(); }
-    void SetImageFile(const std::string& name) override { form_.setImageFile(QString::fromStdString(name)); }
+    std::string imageFileName() const override { return fileNameToBytes(form_.currentImageFileName()); }
+    void SetImageFile(const std::string& name) override { form_.setImageFile(fileNameFromBytes(name)); }
     std::string midiOutPortName() const override { return form_.StoredMidiOutPortName().toStdString(); }
     // Opened by StartMidiOutPort, once the window shows.
     void SetMidiOutPort(const std::string& name) override { form_.storedPortName_ = QString::fromStdString(name); }

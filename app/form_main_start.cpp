@@ -12,15 +12,15 @@
 
 void TFormMain::StartMidiOutPort()
 {
-    if (midiOutPortStarted_) return;
+    if (midiOutPortStarted_ || !settingsOpened_) return;
     midiOutPortStarted_ = true;
     const QString stored = storedPortName_.value_or(QString());
     storedPortName_.reset();
     Guarded([&] {
-        startSystemMidiServices();
+        holdSystemMidiServices(false);
         FillMidiOutPorts();
         if (stored.isEmpty()) OpenFirstMidiOutPort();
-        else SetMidiOutPort(stored);
+        else SetStoredMidiOutPort(stored);
     });
 }
 

@@ -1,18 +1,25 @@
-// Entry: fixes the program paths, creates the main window and runs the event loop until it closes.
+// Entry: takes the exit signals, answers --help and --version, fixes the program paths, creates the
+// main window and runs the event loop until it closes.
+#include "app/command_line.h"
 #include "app/desktop_identity.h"
+#include "app/exit_signals.h"
 #include "app/form_main.h"
 #include "app/program_paths.h"
+#include "app/session/nsm_client.h"
 #include "platform/midi_services.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    installExitSignals();
+    if (const auto status = AnswerCommandLine(argc, argv, stdout)) return *status;
     initProgramPaths();
-    deferSystemMidiServices();  // the window starts them after its first frame
+    holdSystemMidiServices(true);  // the window lets them go after its first frame
     QApplication application(argc, argv);
     applyDesktopIdentity();
-    TFormMain formMain;
-    formMain.show();
-    return application.exec();
+    // Announced before the window exists, which waits for the session's open.
+    const std::unique_ptr<NsmClient> session = NsmClient::FromEnvironment(argv[0]);
+    TFormMain formMain(nullptr, session.get());
+    return runUntilClosed(formMain);
 }

@@ -1,13 +1,16 @@
-// TSettingsFile: the program's settings file, read and written one value at a time through the
-// profile file services. A write that fails raises "Unable to write to <file name>".
+// TSettingsFile: the program's settings file, read once when made; values are read and written in
+// memory and stored by Flush() in one replacement of the file. A write or a Flush() that fails raises
+// "Unable to write to <file name>".
 #pragma once
+
+#include "platform/profile_file.h"
 
 #include <cstdint>
 #include <string>
 
 class TSettingsFile {
 public:
-    explicit TSettingsFile(std::string fileName) : fileName_(std::move(fileName)) {}
+    explicit TSettingsFile(std::string fileName) : fileName_(fileName), file_(std::move(fileName)) {}
 
     const std::string& FileName() const { return fileName_; }
 
@@ -18,11 +21,16 @@ public:
     // The stored integer, or `defaultValue` when the key is missing or holds no integer.
     int32_t ReadInteger(const std::string& section, const std::string& key, int32_t defaultValue) const;
 
+    // An entry that cannot be written, or any entry of a file that could not be read, raises at once,
+    // after storing the values written before it.
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     void WriteInteger(const std::string& section, const std::string& key, int32_t value);  // in decimal
+    // Stores the values written since the last Flush(); writes nothing when none changed.
+    void Flush();
 
 private:
     std::string fileName_;
+    ProfileFile file_;
 };
 
 // The integer a stored text stands for: a leading "0x"/"0X" counts as "$", then leading blanks,

@@ -28,11 +28,12 @@ void checkEdges(const WindowBounds& bounds, const WindowBounds& minimum)
     checked::add(bounds.top, std::max(bounds.height, minimum.height));
 }
 
-// The playing choices stored as numbers, in the order they are written around the scale's names.
+// The playing choices stored as numbers, in the order they are written around the choices' names.
 struct NumberKey {
     const char* key;
     uint8_t TPlayingSettings::*field;
     int32_t highest;
+    int32_t lowest = 0;
 };
 constexpr NumberKey kRangeKeys[]{{"NoteLow", &TPlayingSettings::noteLow, 127},
                                  {"NoteHigh", &TPlayingSettings::noteHigh, 127}};
@@ -44,6 +45,17 @@ constexpr NumberKey kLevelKeys[]{
     {"GreenController", &TPlayingSettings::greenController, kHighestController},
     {"BlueController", &TPlayingSettings::blueController, kHighestController},
 };
+constexpr NumberKey kExpressionKeys[]{
+    {"BendRange", &TPlayingSettings::bendRange, kHighestBendRange, kLowestBendRange},
+    {"AfterAttackController", &TPlayingSettings::afterAttackController, kHighestController},
+};
+
+// A choice stored by its name; an unknown name gives the default.
+template <class Choice>
+Choice readChoice(const TSettingsFile& settings, const char* key, Choice current)
+{
+    return ChoiceNamed<Choice>(settings.ReadString(section, key, std::string(ChoiceName(current)))).value_or(Choice{});
+}
 
 TPlayingSettings readPlaying(const TSettingsFile& settings, const TPlayingSettings& current)
 {
@@ -51,15 +63,19 @@ TPlayingSettings readPlaying(const TSettingsFile& settings, const TPlayingSettin
     const auto readNumbers = [&](const auto& keys) {
         for (const NumberKey& k : keys)
             stored.*k.field = static_cast<uint8_t>(
-                std::clamp(settings.ReadInteger(section, k.key, current.*k.field), int32_t{0}, k.highest));
+                std::clamp(settings.ReadInteger(section, k.key, current.*k.field), k.lowest, k.highest));
     };
     readNumbers(kRangeKeys);
     readNumbers(kLevelKeys);
+    readNumbers(kExpressionKeys);
     if (stored.noteLow > stored.noteHigh) std::swap(stored.noteLow, stored.noteHigh);
     stored.scale = ScaleNamed(settings.ReadString(section, "Scale", std::string(ScaleName(current.scale))))
                        .value_or(TScale::Chromatic);
     stored.scaleRoot =
         RootNamed(settings.ReadString(section, "ScaleRoot", std::string(RootName(current.scaleRoot)))).value_or(0);
+    stored.pitchMode = readChoice(settings, "PitchMode", current.pitchMode);
+    stored.afterAttack = readChoice(settings, "AfterAttack", current.afterAttack);
+    stored.velocityCurve = readChoice(settings, "VelocityCurve", current.velocityCurve);
     return stored;
 }
 
@@ -79,6 +95,13 @@ void writePlaying(TSettingsFile& settings, const TPlayingSettings& playing)
     write("Scale", std::string(ScaleName(playing.scale)), playing.scale == defaults.scale);
     write("ScaleRoot", std::string(RootName(playing.scaleRoot)), playing.scaleRoot == defaults.scaleRoot);
     writeNumbers(kLevelKeys);
+    const auto writeChoice = [&](const char* key, auto choice, auto byDefault) {
+        write(key, std::string(ChoiceName(choice)), choice == byDefault);
+    };
+    writeChoice("PitchMode", playing.pitchMode, defaults.pitchMode);
+    writeChoice("AfterAttack", playing.afterAttack, defaults.afterAttack);
+    writeChoice("VelocityCurve", playing.velocityCurve, defaults.velocityCurve);
+    writeNumbers(kExpressionKeys);
 }
 
 } // namespace
@@ -119,4 +142,5 @@ void saveWindowSettings(const SettingsHost& window, const std::string& fileName)
     const std::string image = window.imageFileName();
     if (!image.empty()) settings.WriteString(section, "ImageFile", image);
     writePlaying(settings, window.GetPlaying());
+    settings.Flush();
 }

@@ -36,10 +36,11 @@ public:
 
 // Reads the file and applies it: the bounds (only in the normal window state), then the image file,
 // the port, the channel and the playing choices. A playing value out of its range is clamped, a low
-// note above the high one is taken as the two swapped, and an unknown scale or root gives Chromatic or C. Each value is applied on its own: an error while applying one is shown
+// note above the high one is taken as the two swapped, and an unknown name of a scale, root or other choice gives its default (Chromatic, C, ...). Each value is applied on its own: an error while applying one is shown
 // and the others are still applied, so no stored value is lost by the next save.
 void loadWindowSettings(SettingsHost& window, const std::string& fileName);
 
 // Writes the bounds (only in the normal window state), the port, the channel and, when one is set,
-// the image file; then each playing choice that differs from its default or is already in the file. A failed write raises "Unable to write to <file name>" and skips the rest.
+// the image file; then each playing choice that differs from its default or is already in the file; all
+// in one replacement of the file. A failed write raises "Unable to write to <file name>" and skips the rest.
 void saveWindowSettings(const SettingsHost& window, const std::string& fileName);

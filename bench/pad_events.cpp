@@ -1,6 +1,6 @@
 // The pad's event path through the main window's handlers, with the fake driver: a left-drag move
 // (note off, note on, caption as the window title, colour sample of the built-in picture), the same
-// over scale zones, a move with the right button held over the picture's changing colours, and a
+// over scale zones, gliding and with pressure after the attack, a move with the right button held over the picture's changing colours, and a
 // wheel notch.
 #include "app/form_main.h"
 #include "app/program_paths.h"
@@ -62,6 +62,25 @@ BENCHMARK_CAPTURE(LeftDragMove, Chromatic, TPlayingSettings{})->Repetitions(5)->
 
 // Two octaves of C major: a zone change replaces the note, moves within a zone send nothing.
 BENCHMARK_CAPTURE(LeftDragMove, Zones, TPlayingSettings{60, 84, TScale::Major})
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+TPlayingSettings expressive(TPitchMode pitch, TAfterAttack afterAttack)
+{
+    TPlayingSettings settings{60, 84, TScale::Major};
+    settings.pitchMode = pitch;
+    settings.bendRange = 12;
+    settings.afterAttack = afterAttack;
+    return settings;
+}
+
+// The same drag gliding: a bend on most moves, a handover past the range.
+BENCHMARK_CAPTURE(LeftDragMove, Glide, expressive(TPitchMode::Glide, TAfterAttack::None))
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The same drag with the height as channel pressure: a pressure message on most moves.
+BENCHMARK_CAPTURE(LeftDragMove, Pressure, expressive(TPitchMode::Steps, TAfterAttack::Pressure))
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 

@@ -4,18 +4,24 @@
 // drag replaces it whenever the position changes, and the left release always ends it, wherever the
 // release happens. The note off goes to the channel the note was started on. With a note range or a
 // scale chosen, the pad is split into zones, and a drag replaces the note only when it changes zone.
+// A gliding note follows the drag with pitch bend instead, and is handed over to another note only
+// past the bend range; with an axis after the attack, the height keeps shaping the held note.
 #include "pad/pad_controller.h"
 
 #include "pad/clamp.h"
+#include "pad/glide.h"
 #include "platform/checked_math.h"
 
 #include <cstdio>
+#include <exception>
 
 namespace {
 
 constexpr uint8_t kNoteOff = 128;
 constexpr uint8_t kNoteOn = 144;
 constexpr uint8_t kControlChange = 176;
+constexpr uint8_t kChannelPressure = 208;
+constexpr uint8_t kPitchBend = 224;
 constexpr int32_t kWheelNotch = 120;
 constexpr uint8_t kAllSoundOff = 120;
 constexpr uint8_t kAllNotesOff = 123;
@@ -62,7 +68,13 @@ void TPadController::ImagePadMouseMove(int32_t x, int32_t y)
 {
     if (state_.leftHeld) {
         SetPosition(x, y);
-        if (TakeNoteChanged()) EndNoteAndPlay();
+        if (IsGliding() && state_.noteSounding) {
+            if (TakePositionChanged()) Glide();
+        } else if (TakeNoteChanged()) {
+            EndNoteAndPlay();
+        } else {
+            SendAfterAttack(false);
+        }
     }
     SetColour(host_.sampleColour(x, y));
 }
@@ -88,22 +100,50 @@ int32_t TPadController::channel() const
 void TPadController::setChannel(int32_t channel)
 {
     if (channel < 0 || channel > 15) throw ERangeError();
+    if (channel == state_.channel) return;
     state_.channel = channel;
+    SendBendRange();
 }
 
 void TPadController::EndSoundingNote()
 {
     if (state_.noteSounding) SendNoteOff();
+    ResetExpression();
 }
 
+// Sends all it can, since a refusal (a full queue) comes exactly when silence is needed, and reports
+// the first refusal once at the end.
 void TPadController::Panic()
 {
-    EndSoundingNote();
-    if (!IsMidiOutOpen()) return;
-    for (int32_t channel = 0; channel < kChannels; ++channel) {
-        port_.SendShortMessage(status(kControlChange, channel), kAllSoundOff, 0);
-        port_.SendShortMessage(status(kControlChange, channel), kAllNotesOff, 0);
+    std::exception_ptr firstRefusal;
+    const auto attempt = [&firstRefusal](auto send) {
+        try {
+            send();
+        } catch (const EmidioutputError&) {
+            if (!firstRefusal) firstRefusal = std::current_exception();
+        }
+    };
+    attempt([this] { EndSoundingNote(); });
+    if (IsMidiOutOpen()) {
+        for (int32_t channel = 0; channel < kChannels; ++channel) {
+            attempt([&] { port_.SendShortMessage(status(kControlChange, channel), kAllSoundOff, 0); });
+            attempt([&] { port_.SendShortMessage(status(kControlChange, channel), kAllNotesOff, 0); });
+            if (IsGliding())
+                attempt([&] { port_.SendShortMessage(status(kPitchBend, channel), 0, kBendCentre >> 7); });
+        }
     }
+    if (firstRefusal) std::rethrow_exception(firstRefusal);
+}
+
+void TPadController::SendBendRange()
+{
+    if (!IsGliding() || !IsMidiOutOpen()) return;
+    // RPN 0, pitch bend sensitivity, in semitones and cents; then the null RPN, so that a later data
+    // entry changes nothing.
+    const uint8_t messages[][2]{{101, 0}, {100, 0},   {6, playing_.Settings().bendRange},
+                                {38, 0},  {101, 127}, {100, 127}};
+    for (const auto& [controller, value] : messages)
+        port_.SendShortMessage(status(kControlChange, state_.channel), controller, value);
 }
 
 const PadState& TPadController::state() const
@@ -127,20 +167,23 @@ bool TPadController::TakePositionChanged()
     return moved;
 }
 
-// A move within the zone of the sounding note keeps that note sounding.
+// A move within the zone of the sounding note keeps that note sounding; so does any move that keeps
+// the note when the height is an axis after the attack.
 bool TPadController::TakeNoteChanged()
 {
     if (!TakePositionChanged()) return false;
-    return playing_.IsContinuous() || !state_.noteSounding ||
-           playing_.NoteAt(state_.x, host_.padWidth()) != state_.lastNote;
+    return (playing_.IsContinuous() && playing_.Settings().afterAttack == TAfterAttack::None) ||
+           !state_.noteSounding || NoteAndVelocityAt(state_.x, state_.y).first != state_.lastNote;
 }
 
 void TPadController::SetPlaying(const TPlayingSettings& settings)
 {
-    if (settings == playing_.Settings()) return;
+    const TPlayingSettings old = playing_.Settings();
+    if (settings == old) return;
     TPlayingMap playing(settings);
     EndSoundingNote();
     playing_ = playing;
+    if (old.pitchMode != settings.pitchMode || old.bendRange != settings.bendRange) SendBendRange();
 }
 
 void TPadController::SetColour(uint32_t colour)
@@ -178,19 +221,29 @@ bool TPadController::IsMidiOutOpen() const
     return port_.DeviceHandle() != nullptr;
 }
 
+bool TPadController::IsGliding() const
+{
+    return playing_.Settings().pitchMode == TPitchMode::Glide;
+}
+
 // The same scaling as the caption's X and Y, so the caption shows what is sent.
 std::pair<uint8_t, uint8_t> TPadController::NoteAndVelocityAt(int32_t x, int32_t y) const
 {
-    return {playing_.NoteAt(x, host_.padWidth()), playing_.VelocityAt(y, host_.padHeight())};
+    const int32_t width = host_.padWidth();
+    return {IsGliding() ? GlideNoteAt(playing_, x, width) : playing_.NoteAt(x, width),
+            std::max(playing_.VelocityAt(y, host_.padHeight()), uint8_t{1})};
 }
 
+// A gliding note starts with the bend of its exact position, so its pitch never jumps at the attack.
 void TPadController::SendNoteOn()
 {
     const auto [note, velocity] = NoteAndVelocityAt(state_.x, state_.y);
     if (IsMidiOutOpen()) {
+        if (IsGliding()) SendBend(GlideStepAt(playing_, note, state_.x, host_.padWidth()).bend);
         port_.SendShortMessage(status(kNoteOn, state_.channel), note, velocity);
         state_.noteSounding = true;
         state_.noteChannel = state_.channel;
+        SendAfterAttack(true);
     }
     state_.lastNote = note;
     state_.lastVelocity = velocity;
@@ -210,6 +263,68 @@ void TPadController::SendNoteOff()
         }
     }
     ForgetNote();
+}
+
+// One bend message for a move that changes the pitch; past the bend range, the note off of the
+// sounding note, then the new note with its own bend.
+void TPadController::Glide()
+{
+    const TGlideStep step = GlideStepAt(playing_, state_.lastNote, state_.x, host_.padWidth());
+    if (step.handover) {
+        SendNoteOff();
+        SendNoteOn();
+        return;
+    }
+    if (step.bend != state_.bend) SendBend(step.bend);
+    SendAfterAttack(false);
+}
+
+void TPadController::SendBend(uint16_t bend)
+{
+    port_.SendShortMessage(status(kPitchBend, state_.channel), bend & 0x7F, static_cast<uint8_t>(bend >> 7));
+    state_.bend = bend;
+    state_.bendSent = true;
+    state_.expressionChannel = state_.channel;
+}
+
+// The height as the held note's second axis: right after its note on, then whenever it changes.
+void TPadController::SendAfterAttack(bool afterNoteOn)
+{
+    const TPlayingSettings& settings = playing_.Settings();
+    if (settings.afterAttack == TAfterAttack::None || !state_.noteSounding || !IsMidiOutOpen()) return;
+    const uint8_t value = playing_.VelocityAt(state_.y, host_.padHeight());
+    if (!afterNoteOn && value == state_.afterAttack) return;
+    state_.afterAttack = value;
+    state_.expressionChannel = state_.channel;
+    if (settings.afterAttack == TAfterAttack::Controller) {
+        port_.SendShortMessage(status(kControlChange, state_.channel), settings.afterAttackController, value);
+    } else {
+        port_.SendShortMessage(status(kChannelPressure, state_.channel), value, 0);
+        state_.pressure = value;
+    }
+}
+
+// Once no note sounds: the bend back to centre after any bend sent for the note, and pressure back
+// to 0; a controller keeps its value, as the wheel's does.
+void TPadController::ResetExpression()
+{
+    state_.afterAttack = -1;
+    if (!IsMidiOutOpen()) {
+        state_.bend = kBendCentre;
+        state_.bendSent = false;
+        state_.pressure = 0;
+        return;
+    }
+    const int32_t channel = state_.expressionChannel;
+    if (state_.bendSent) {
+        port_.SendShortMessage(status(kPitchBend, channel), 0, kBendCentre >> 7);
+        state_.bend = kBendCentre;
+        state_.bendSent = false;
+    }
+    if (state_.pressure != 0) {
+        port_.SendShortMessage(status(kChannelPressure, channel), 0, 0);
+        state_.pressure = 0;
+    }
 }
 
 void TPadController::ForgetNote()

@@ -37,6 +37,11 @@ struct PadState {
     int32_t channel = 0;                     // 0..15
     bool noteSounding = false;               // a note on was sent and its note off not yet
     int32_t noteChannel = 0;                 // channel the sounding note was started on
+    uint16_t bend = 8192;                    // last pitch bend sent, on expressionChannel
+    bool bendSent = false;                   // a bend was sent since the last return to centre
+    uint8_t pressure = 0;                    // last channel pressure sent, on expressionChannel
+    int32_t expressionChannel = 0;
+    int16_t afterAttack = -1;                // last after-attack value sent for the held note, -1 none
 };
 
 class TPadController {
@@ -52,12 +57,18 @@ public:
     void SetWheel(int32_t value);
     int32_t channel() const;           // 0..15
     void setChannel(int32_t channel);  // 0..15, set by the window's SetMidiOutChannel
-    // Sends the note off of a sounding note; the window calls this before it closes the port.
+    // Sends the note off of a sounding note, then returns pitch bend to centre and channel pressure to
+    // 0 where they were moved; the window calls this before it closes the port.
     void EndSoundingNote();
-    // Ends the sounding note, then sends All Sound Off and All Notes Off on each of the 16 channels.
+    // Ends the sounding note, then sends All Sound Off and All Notes Off on each of the 16 channels,
+    // and pitch bend centre when gliding.
     void Panic();
+    // When gliding, tells the receiver the bend range (RPN 0) on the current channel; the window calls
+    // this when it has opened a port.
+    void SendBendRange();
     const PadState& state() const;
-    // The note and velocity that a pad point plays with the pad at its current size.
+    // The note and velocity that a pad point plays with the pad at its current size; a velocity of 0
+    // plays as 1, since a note on of 0 would be a note off.
     std::pair<uint8_t, uint8_t> NoteAndVelocityAt(int32_t x, int32_t y) const;
     // Ends a sounding note, then plays by the new choices from the next event on.
     void SetPlaying(const TPlayingSettings& settings);
@@ -69,7 +80,12 @@ private:
     void SetColour(uint32_t colour);
     void UpdateCaption();
     bool IsMidiOutOpen() const;
+    bool IsGliding() const;
     void SendNoteOn();
+    void Glide();
+    void SendBend(uint16_t bend);
+    void SendAfterAttack(bool afterNoteOn);
+    void ResetExpression();
     void SendNoteOff();
     void ForgetNote();
     void SendModulation();

@@ -3,8 +3,7 @@
 
 #include "pad/builtin_picture.h"
 #include "pad/picture_file.h"
-
-#include <QFileInfo>
+#include "platform/file_name.h"
 
 #include <algorithm>
 
@@ -44,7 +43,7 @@ void TPadImage::SetImageFile(const QString& name)
     if (name == fileName_) return;
     const QString previous = fileName_;
     fileName_ = name;
-    if (QFileInfo(name).isFile()) {
+    if (isRegularFile(name)) {
         try {
             picture_ = LoadPictureFile(name);
         } catch (...) {

@@ -5,6 +5,7 @@
 #include "pad/bitmap_file.h"
 #include "pad/icon_file.h"
 #include "pad/metafile_header.h"
+#include "platform/file_name.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,9 +20,9 @@ constexpr qint64 kHeadBytes = 1 << 20;
 // A picture file's first bytes and its size, from which the format readers judge it before more is read.
 class PictureFile {
 public:
-    PictureFile(const QString& fileName, const char* notValid) : file_(fileName), notValid_(notValid)
+    PictureFile(const QString& fileName, const char* notValid) : notValid_(notValid)
     {
-        if (!file_.open(QIODevice::ReadOnly)) throw EPictureError(notValid);
+        if (!openForReading(file_, fileName)) throw EPictureError(notValid);
         size_ = file_.size();
         head_ = read(std::min(size_, kHeadBytes));
     }

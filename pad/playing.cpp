@@ -35,13 +35,13 @@ constexpr std::array<ScaleEntry, kScaleCount> kScales{{
 
 constexpr std::array<std::string_view, 12> kRoots{"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
 
-bool sameIgnoringCase(std::string_view a, std::string_view b)
+} // namespace
+
+bool SameIgnoringCase(std::string_view a, std::string_view b)
 {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
     return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
 }
-
-} // namespace
 
 std::string_view ScaleName(TScale scale)
 {
@@ -51,7 +51,7 @@ std::string_view ScaleName(TScale scale)
 std::optional<TScale> ScaleNamed(std::string_view name)
 {
     for (size_t i = 0; i < kScales.size(); ++i)
-        if (sameIgnoringCase(kScales[i].name, name)) return static_cast<TScale>(i);
+        if (SameIgnoringCase(kScales[i].name, name)) return static_cast<TScale>(i);
     return std::nullopt;
 }
 
@@ -63,7 +63,7 @@ std::string_view RootName(int root)
 std::optional<uint8_t> RootNamed(std::string_view name)
 {
     for (size_t i = 0; i < kRoots.size(); ++i)
-        if (sameIgnoringCase(kRoots[i], name)) return static_cast<uint8_t>(i);
+        if (SameIgnoringCase(kRoots[i], name)) return static_cast<uint8_t>(i);
     return std::nullopt;
 }
 
@@ -79,7 +79,10 @@ TPlayingMap::TPlayingMap(const TPlayingSettings& settings) : settings_(settings)
         static_cast<int>(settings.scale) >= kScaleCount || settings.velocityTop > 127 ||
         settings.velocityBottom > 127 || !controller(settings.wheelController) ||
         !controller(settings.redController) || !controller(settings.greenController) ||
-        !controller(settings.blueController))
+        !controller(settings.blueController) || ChoiceName(settings.pitchMode).empty() ||
+        settings.bendRange < kLowestBendRange || settings.bendRange > kHighestBendRange ||
+        ChoiceName(settings.afterAttack).empty() || !controller(settings.afterAttackController) ||
+        ChoiceName(settings.velocityCurve).empty())
         throw ERangeError();
     if (settings.noteLow == 0 && settings.noteHigh == 127 && settings.scale == TScale::Chromatic) return;
     const uint16_t scale = kScales.at(static_cast<size_t>(settings.scale)).steps;
@@ -109,5 +112,6 @@ uint8_t TPlayingMap::VelocityAt(int32_t y, int32_t height) const
 {
     const int32_t top = settings_.velocityTop, bottom = settings_.velocityBottom;
     const int32_t velocity = checked::add(top, checked::div(checked::mul(y, bottom - top), height));
-    return static_cast<uint8_t>(std::clamp(velocity, std::min(top, bottom), std::max(top, bottom)));
+    return CurvedVelocity(settings_.velocityCurve, std::clamp(velocity, std::min(top, bottom), std::max(top, bottom)),
+                          bottom, top);
 }

@@ -3,6 +3,8 @@
 // when the choices change, so a pointer event only scales and looks up.
 #pragma once
 
+#include "pad/expression.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -30,6 +32,11 @@ struct TPlayingSettings {
     uint8_t scaleRoot = 0;  // 0 = C .. 11 = B
     uint8_t velocityTop = 127, velocityBottom = 0;
     uint8_t wheelController = 1, redController = 2, greenController = 3, blueController = 4;
+    TPitchMode pitchMode = TPitchMode::Steps;
+    uint8_t bendRange = 2;  // kLowestBendRange..kHighestBendRange
+    TAfterAttack afterAttack = TAfterAttack::None;
+    uint8_t afterAttackController = 11;
+    TVelocityCurve velocityCurve = TVelocityCurve::Linear;
 
     bool operator==(const TPlayingSettings&) const = default;
 };
@@ -43,6 +50,8 @@ std::optional<uint8_t> RootNamed(std::string_view name);
 // position × 127 ÷ extent, truncated toward zero: the caption's X and Y, and the note where the pad has
 // no zones. Absurd positions raise "Integer overflow".
 int32_t ScaledTo127(int32_t position, int32_t extent);
+// Whether two names are the same when ASCII letters are compared without regard to case.
+bool SameIgnoringCase(std::string_view a, std::string_view b);
 // "C-1" for 0 up to "G9" for 127; middle C, 60, is "C4".
 std::string NoteName(int note);
 
@@ -62,7 +71,8 @@ public:
 
     // x × 127 ÷ width clamped into 0..127 when continuous, else the note of x's zone.
     uint8_t NoteAt(int32_t x, int32_t width) const;
-    // The linear map from the top row's velocity to the bottom's, clamped between the two.
+    // The map from the top row's velocity to the bottom's, clamped between the two and bent by the
+    // velocity curve. The note on of a velocity of 0 is the note controller's to raise.
     uint8_t VelocityAt(int32_t y, int32_t height) const;
 
 private:

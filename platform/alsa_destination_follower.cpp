@@ -25,3 +25,30 @@ FollowAction AlsaDestinationFollower::lose()
     gone_ = true;
     return FollowAction::Lost;
 }
+
+namespace {
+
+FollowAction actionFor(AlsaDestinationFollower& follower, const Announce& announce, AnnounceSequencer& sequencer)
+{
+    switch (announce.kind) {
+    case AnnounceKind::PortExit: return follower.portExited(announce.address);
+    case AnnounceKind::ClientExit: return follower.clientExited(announce.address.client);
+    case AnnounceKind::PortStart:
+    case AnnounceKind::PortChange: {
+        const std::optional<PortDescription> port = sequencer.describe(announce.address);
+        return port ? follower.portStarted(announce.address, port->name, port->writable) : FollowAction::None;
+    }
+    case AnnounceKind::Other: break;
+    }
+    return FollowAction::None;
+}
+
+} // namespace
+
+void followAnnounces(AlsaDestinationFollower& follower, AnnounceSequencer& sequencer)
+{
+    while (const std::optional<Announce> announce = sequencer.nextAnnounce()) {
+        if (actionFor(follower, *announce, sequencer) != FollowAction::Resubscribe) continue;
+        if (!sequencer.resubscribe(follower.name())) follower.portExited(follower.address());
+    }
+}

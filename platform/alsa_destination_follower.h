@@ -3,6 +3,7 @@
 // quits and starts again usually comes back under another number.
 #pragma once
 
+#include <optional>
 #include <string>
 
 struct SeqPortAddress {
@@ -28,6 +29,7 @@ public:
 
     bool gone() const { return gone_; }
     SeqPortAddress address() const { return address_; }
+    const std::string& name() const { return name_; }
 
 private:
     FollowAction lose();
@@ -36,3 +38,33 @@ private:
     SeqPortAddress address_;
     bool gone_ = false;
 };
+
+enum class AnnounceKind { PortStart, PortChange, PortExit, ClientExit, Other };
+
+struct Announce {
+    AnnounceKind kind = AnnounceKind::Other;
+    SeqPortAddress address;   // the port's; for ClientExit, only the client counts
+};
+
+struct PortDescription {
+    std::string name;   // shown name, "client:port"
+    bool writable = false;   // others can subscribe to write to it
+};
+
+// The sequencer as the output's announce handling sees it: the announce events waiting, the ports they
+// name, and our subscription to the destination.
+class AnnounceSequencer {
+public:
+    virtual ~AnnounceSequencer() = default;
+    // The next announce event waiting, skipping any lost to an overrun; none when none waits.
+    virtual std::optional<Announce> nextAnnounce() = 0;
+    // None when the port is not there (any more).
+    virtual std::optional<PortDescription> describe(SeqPortAddress address) = 0;
+    // Undoes our subscription to the destination that left, then subscribes to the writable port shown
+    // as `name`; false when that fails.
+    virtual bool resubscribe(const std::string& name) = 0;
+};
+
+// Acts on every announce event waiting: the destination is lost when it leaves and subscribed to again
+// when a port of its name appears; a subscription that fails leaves it lost until the next such port.
+void followAnnounces(AlsaDestinationFollower& follower, AnnounceSequencer& sequencer);

@@ -1,6 +1,7 @@
 // ALSA sequencer destinations over RtMidi; see alsa_midi_backend.h.
 #include "platform/alsa_midi_backend.h"
 
+#include "platform/midi_message.h"
 #include "platform/our_port_names.h"
 #include "platform/quiet_audio_libraries.h"
 
@@ -38,7 +39,7 @@ std::unique_ptr<RtMidiOut> newClient(std::atomic<bool>* failed)
 {
     if (!sequencerOpens()) return nullptr;
     try {
-        auto client = std::make_unique<RtMidiOut>(RtMidi::LINUX_ALSA, kOurClientName);
+        auto client = std::make_unique<RtMidiOut>(RtMidi::LINUX_ALSA, ourRegisteredName(kOurClientName));
         client->setErrorCallback(noteError, failed);
         return client;
     } catch (const std::exception&) {   // RtMidi throws when the sequencer cannot be opened
@@ -46,7 +47,7 @@ std::unique_ptr<RtMidiOut> newClient(std::atomic<bool>* failed)
     }
 }
 
-class AlsaMidiConnection final : public MidiConnection {
+class AlsaMidiConnection final : public MidiConnection, private AnnounceSequencer {
 public:
     AlsaMidiConnection() : out_(newClient(&failed_)) {}
     ~AlsaMidiConnection() override
@@ -83,16 +84,17 @@ public:
 private:
     MMRESULT send(const uint8_t* bytes, size_t length)
     {
-        if (follower_ && follower_->gone()) return MIDIERR_NODEVICE;
+        // Our port may have other subscribers: what ends a note still goes to them after the destination left.
+        if (follower_ && follower_->gone() && !isRelease(bytes, length)) return MIDIERR_NODEVICE;
         out_->sendMessage(bytes, length);
         return failed() ? MMSYSERR_ERROR : MMSYSERR_NOERROR;
     }
-    void readAnnounces();
-    FollowAction announced(const snd_seq_event_t& event);
+    std::optional<Announce> nextAnnounce() override;
+    std::optional<PortDescription> describe(SeqPortAddress address) override;
+    bool resubscribe(const std::string& name) override;
 
     std::atomic<bool> failed_{false};
     std::unique_ptr<RtMidiOut> out_;
-    std::string name_;
     std::optional<AlsaDestinationFollower> follower_;
     snd_seq_t* announces_ = nullptr;
     std::unique_ptr<QSocketNotifier> notifier_;
@@ -105,7 +107,7 @@ void AlsaMidiConnection::follow(const std::string& name, SeqPortAddress address)
         announces_ = nullptr;
         return;
     }
-    snd_seq_set_client_name(announces_, kOurClientName);
+    snd_seq_set_client_name(announces_, ourRegisteredName(kOurClientName).c_str());
     const int port = snd_seq_create_simple_port(announces_, "announce", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
                                                 SND_SEQ_PORT_TYPE_APPLICATION);
     pollfd descriptor{};
@@ -113,49 +115,47 @@ void AlsaMidiConnection::follow(const std::string& name, SeqPortAddress address)
         snd_seq_poll_descriptors(announces_, &descriptor, 1, POLLIN) != 1)
         return;
     notifier_ = std::make_unique<QSocketNotifier>(descriptor.fd, QSocketNotifier::Read);
-    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { readAnnounces(); });
-    name_ = name;
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { followAnnounces(*follower_, *this); });
     follower_.emplace(name, address);
 }
 
-void AlsaMidiConnection::readAnnounces()
+std::optional<Announce> AlsaMidiConnection::nextAnnounce()
 {
     for (;;) {
         snd_seq_event_t* event = nullptr;
         const int result = snd_seq_event_input(announces_, &event);
         if (result == -ENOSPC) continue;   // events were lost to an overrun; read on
-        if (result < 0 || !event) return;
-        if (announced(*event) != FollowAction::Resubscribe) continue;
-        out_->closePort();
-        failed();   // undoing a subscription whose destination has gone may complain; that is expected
-        if (!subscribe([this](const std::string& port) { return alsaShownPortName(port) == name_; }))
-            follower_->portExited(follower_->address());
+        if (result < 0 || !event) return std::nullopt;
+        const SeqPortAddress address{event->data.addr.client, event->data.addr.port};
+        switch (event->type) {
+        case SND_SEQ_EVENT_PORT_START: return Announce{AnnounceKind::PortStart, address};
+        case SND_SEQ_EVENT_PORT_CHANGE: return Announce{AnnounceKind::PortChange, address};
+        case SND_SEQ_EVENT_PORT_EXIT: return Announce{AnnounceKind::PortExit, address};
+        case SND_SEQ_EVENT_CLIENT_EXIT: return Announce{AnnounceKind::ClientExit, address};
+        default: return Announce{AnnounceKind::Other, address};
+        }
     }
 }
 
-FollowAction AlsaMidiConnection::announced(const snd_seq_event_t& event)
+std::optional<PortDescription> AlsaMidiConnection::describe(SeqPortAddress address)
 {
-    const SeqPortAddress address{event.data.addr.client, event.data.addr.port};
-    switch (event.type) {
-    case SND_SEQ_EVENT_PORT_EXIT: return follower_->portExited(address);
-    case SND_SEQ_EVENT_CLIENT_EXIT: return follower_->clientExited(address.client);
-    case SND_SEQ_EVENT_PORT_START:
-    case SND_SEQ_EVENT_PORT_CHANGE: {
-        snd_seq_client_info_t* client = nullptr;
-        snd_seq_port_info_t* port = nullptr;
-        snd_seq_client_info_alloca(&client);
-        snd_seq_port_info_alloca(&port);
-        if (snd_seq_get_any_client_info(announces_, address.client, client) < 0 ||
-            snd_seq_get_any_port_info(announces_, address.client, address.port, port) < 0)
-            return FollowAction::None;
-        const unsigned needed = SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE;
-        const bool writable = (snd_seq_port_info_get_capability(port) & needed) == needed;
-        const std::string name =
-            std::string(snd_seq_client_info_get_name(client)) + ":" + snd_seq_port_info_get_name(port);
-        return follower_->portStarted(address, name, writable);
-    }
-    default: return FollowAction::None;
-    }
+    snd_seq_client_info_t* client = nullptr;
+    snd_seq_port_info_t* port = nullptr;
+    snd_seq_client_info_alloca(&client);
+    snd_seq_port_info_alloca(&port);
+    if (snd_seq_get_any_client_info(announces_, address.client, client) < 0 ||
+        snd_seq_get_any_port_info(announces_, address.client, address.port, port) < 0)
+        return std::nullopt;
+    const unsigned needed = SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE;
+    return PortDescription{std::string(snd_seq_client_info_get_name(client)) + ":" + snd_seq_port_info_get_name(port),
+                           (snd_seq_port_info_get_capability(port) & needed) == needed};
+}
+
+bool AlsaMidiConnection::resubscribe(const std::string& name)
+{
+    out_->closePort();
+    failed();   // undoing a subscription whose destination has gone may complain; that is expected
+    return subscribe([&](const std::string& port) { return alsaShownPortName(port) == name; });
 }
 
 bool endsWithPortNumbers(const std::string& name, size_t blank)

@@ -1,6 +1,7 @@
 // libjack clients that survive their server's departure; see jack_client.h.
 #include "platform/jack_client.h"
 
+#include "platform/our_port_names.h"
 #include "platform/quiet_audio_libraries.h"
 
 #include <cstdint>
@@ -17,7 +18,7 @@ std::unique_ptr<JackClient> JackClient::open(const char* name)
 {
     silenceJackLibrary();
     const unsigned generation = serversGone();
-    jack_client_t* client = jack_client_open(name, JackNoStartServer, nullptr);
+    jack_client_t* client = jack_client_open(ourRegisteredName(name).c_str(), JackNoStartServer, nullptr);
     if (!client) return nullptr;
     std::unique_ptr<JackClient> result(new JackClient(client, generation));
     // The generation itself is the argument: the callback may come after this object is gone.

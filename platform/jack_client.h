@@ -1,5 +1,6 @@
 // A libjack client that notices its server leaving. libjack can block or crash when asked to close a
-// client whose server has gone, so such a client is never closed: it is left as it is.
+// client whose server has gone, so such a client is never closed; nor is its handle used again, since
+// jack2 frees the clients of a dead server when the next client opens.
 #pragma once
 
 #include <jack/jack.h>
@@ -9,7 +10,7 @@
 
 class JackClient {
 public:
-    // Connects to the running server (never starts one) under `name` or a unique variant of it;
+    // Connects to the running server (never starts one) under ourRegisteredName(name) or a unique variant;
     // nullptr when there is no server. libjack prints nothing.
     static std::unique_ptr<JackClient> open(const char* name);
     ~JackClient();   // closes the client unless its server has gone

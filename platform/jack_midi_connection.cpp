@@ -2,6 +2,7 @@
 #include "platform/jack_midi_connection.h"
 
 #include "platform/jack_event_offset.h"
+#include "platform/midi_message.h"
 #include "platform/our_port_names.h"
 
 #include <jack/midiport.h>
@@ -22,6 +23,11 @@ struct RecordHeader {
 };
 
 constexpr size_t kRingBytes = size_t{1} << 17;   // holds the longest message (65535 bytes) and more
+// Room at the end of the ring that only releases may use, so that a note off and a whole panic always
+// fit: 16 KiB holds about 1,490 short records (8 + 3 bytes each), five times the most a panic needs
+// (All Sound Off, All Notes Off and a bend centre on 16 channels, and a note off and bend centre for
+// each of the 128 notes).
+constexpr size_t kReleaseReserve = size_t{16} << 10;
 // A port's MIDI buffer holds its own header and one event record besides the bytes (48 bytes in
 // jack2); a message that cannot fit an empty buffer is refused rather than lost.
 constexpr size_t kMidiBufferOverhead = 64;
@@ -73,6 +79,9 @@ MMRESULT JackMidiConnection::setUp()
 MMRESULT JackMidiConnection::connect()
 {
     if (destinationName_.empty()) return MMSYSERR_NOERROR;
+    // A registration notice can still arrive after the server has gone, when the client is no longer
+    // ours to use.
+    if (client_->serverGone()) return MIDIERR_NODEVICE;
     jack_client_t* client = client_->get();
     jack_port_t* port = jack_port_by_name(client, destinationName_.c_str());
     const int connected = port ? jack_connect(client, jack_port_name(out_), destinationName_.c_str()) : -1;
@@ -82,6 +91,11 @@ MMRESULT JackMidiConnection::connect()
     }
     destination_.store(port, std::memory_order_relaxed);
     destinationGone_.store(false, std::memory_order_relaxed);
+    // A destination that unregistered before the store above went unnoticed by its notice: look again.
+    if (jack_port_by_name(client, destinationName_.c_str()) != port) {
+        destinationGone_.store(true, std::memory_order_relaxed);
+        return MIDIERR_NODEVICE;
+    }
     return MMSYSERR_NOERROR;
 }
 
@@ -98,14 +112,16 @@ JackMidiConnection::~JackMidiConnection()
 }
 
 // A new client with the same port names; the old one belongs to the dead server and is left unclosed.
-// A destination that is not back yet is connected when it registers.
+// A destination that is not back yet is connected when it registers. A new client that cannot be set
+// up is closed again and the old one kept, so sends still report the device gone and the probe goes on.
 void JackMidiConnection::makeAnew()
 {
     std::unique_ptr<JackClient> client = JackClient::open(kOurClientName);
     if (!client) return;   // the next probe tries again
     active_ = false;
-    client_ = std::move(client);
-    setUp();
+    client_.swap(client);
+    const MMRESULT result = setUp();
+    if (result != MMSYSERR_NOERROR && result != MIDIERR_NODEVICE) client_.swap(client);
 }
 
 void JackMidiConnection::drain() const
@@ -137,10 +153,14 @@ MMRESULT JackMidiConnection::sendLong(const uint8_t* bytes, size_t length) { ret
 
 MMRESULT JackMidiConnection::queue(const uint8_t* bytes, size_t length)
 {
-    if (client_->serverGone() || destinationGone_.load(std::memory_order_relaxed)) return MIDIERR_NODEVICE;
+    const bool release = isRelease(bytes, length);
+    if (client_->serverGone()) return MIDIERR_NODEVICE;
+    // Our port outlives the destination and may have other listeners: what ends a note still goes there.
+    if (!release && destinationGone_.load(std::memory_order_relaxed)) return MIDIERR_NODEVICE;
     if (length > maxMessage_) return MMSYSERR_INVALPARAM;
     const RecordHeader header{static_cast<uint32_t>(length), jack_frame_time(client_->get())};
-    if (jack_ringbuffer_write_space(ring_) < sizeof header + length) return MIDIERR_NOTREADY;
+    const size_t reserve = release ? 0 : kReleaseReserve;
+    if (jack_ringbuffer_write_space(ring_) < sizeof header + length + reserve) return MIDIERR_NOTREADY;
     jack_ringbuffer_write(ring_, reinterpret_cast<const char*>(&header), sizeof header);
     jack_ringbuffer_write(ring_, reinterpret_cast<const char*>(bytes), length);
     return MMSYSERR_NOERROR;

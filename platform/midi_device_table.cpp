@@ -2,9 +2,10 @@
 #include "platform/midi_device_table.h"
 
 #include "platform/joined.h"
+#include "platform/port_name_case.h"
 
 #include <algorithm>
-#include <cctype>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -15,24 +16,29 @@ constexpr size_t kLongestName = MAXPNAMELEN - 1;
 
 bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
-bool sameLetters(const std::string& a, const std::string& b)
+// Four hex digits of an FNV-1a hash of the whole name: long names that share their start and end
+// still shorten to different names, the same ones whatever else is listed.
+std::string nameHash(const std::string& name)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
+    uint32_t hash = 2166136261u;
+    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    char digits[5];
+    std::snprintf(digits, sizeof digits, "%04x", (hash ^ (hash >> 16)) & 0xFFFFu);
+    return digits;
 }
 
-// `name` shortened to fit and, if it would repeat a name in `taken` (letter case ignored, as the
-// window compares them), numbered " 2", " 3" ... until it does not.
-std::string uniqueName(const std::string& name, const std::vector<std::string>& taken)
+// The name a slot lists under: the one it kept, unless a listed device has taken it meanwhile; else
+// its full name shortened to fit and, if that repeats a name in `taken`, numbered " 2", " 3" ...
+std::string uniqueName(const DeviceSlot& slot, const std::vector<std::string>& taken)
 {
-    std::string candidate = shortDeviceName(name, kLongestName);
     const auto isTaken = [&](const std::string& n) {
-        return std::any_of(taken.begin(), taken.end(), [&](const std::string& t) { return sameLetters(t, n); });
+        return std::any_of(taken.begin(), taken.end(), [&](const std::string& t) { return samePortName(t, n); });
     };
+    if (!slot.name.empty() && !isTaken(slot.name)) return slot.name;
+    std::string candidate = shortDeviceName(slot.fullName, kLongestName);
     for (unsigned number = 2; isTaken(candidate); ++number) {
         const std::string suffix = joined({" ", std::to_string(number)});
-        candidate = shortDeviceName(name, kLongestName - suffix.size()) + suffix;
+        candidate = shortDeviceName(slot.fullName, kLongestName - suffix.size()) + suffix;
     }
     return candidate;
 }
@@ -42,18 +48,23 @@ std::string uniqueName(const std::string& name, const std::vector<std::string>& 
 std::string shortDeviceName(const std::string& name, size_t limit)
 {
     if (name.size() <= limit) return name;
-    const size_t keep = limit - std::strlen(kEllipsis);
+    const std::string cut = kEllipsis + nameHash(name) + kEllipsis;
+    const size_t keep = limit > cut.size() ? limit - cut.size() : 0;
     size_t head = keep / 2;
     size_t tail = name.size() - (keep - head);
     // Neither part may split a UTF-8 sequence: the start backs off, the end moves on.
     while (head > 0 && isContinuationByte(name[head])) --head;
     while (tail < name.size() && isContinuationByte(name[tail])) ++tail;
-    return name.substr(0, head) + kEllipsis + name.substr(tail);
+    return name.substr(0, head) + cut + name.substr(tail);
 }
 
 void DeviceTable::refresh(const std::vector<std::vector<MidiDestination>>& perBackend)
 {
-    for (DeviceSlot& slot : slots_) slot.present = false;
+    std::vector<bool> wasPresent;
+    for (DeviceSlot& slot : slots_) {
+        wasPresent.push_back(slot.present);
+        slot.present = false;
+    }
     for (size_t backend = 0; backend < perBackend.size(); ++backend) {
         for (const MidiDestination& destination : perBackend[backend]) {
             auto known = std::find_if(slots_.begin(), slots_.end(), [&](const DeviceSlot& slot) {
@@ -65,12 +76,16 @@ void DeviceTable::refresh(const std::vector<std::vector<MidiDestination>>& perBa
                 slots_.push_back({backend, destination.key, destination.name, {}, destination.technology, true});
         }
     }
-    // Listed names stand for one device each; the lower number keeps a name that fits as it is.
+    // Listed names stand for one device each. A device listed before keeps its name; one listed anew
+    // takes back the name it had, or a new one, in number order.
+    const auto listedBefore = [&](size_t i) { return i < wasPresent.size() && wasPresent[i]; };
     std::vector<std::string> taken;
-    for (DeviceSlot& slot : slots_) {
-        if (!slot.present) continue;
-        slot.name = uniqueName(slot.fullName, taken);
-        taken.push_back(slot.name);
+    for (size_t i = 0; i < slots_.size(); ++i)
+        if (slots_[i].present && listedBefore(i)) taken.push_back(slots_[i].name);
+    for (size_t i = 0; i < slots_.size(); ++i) {
+        if (!slots_[i].present || listedBefore(i)) continue;
+        slots_[i].name = uniqueName(slots_[i], taken);
+        taken.push_back(slots_[i].name);
     }
 }
 

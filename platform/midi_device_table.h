@@ -15,13 +15,14 @@ struct DeviceSlot {
     size_t backend = 0;        // index of the back end that offers it
     std::string key;           // the back end's key
     std::string fullName;      // as the back end names it
-    std::string name;          // as listed: fits the capability record and no other listed device has it
+    std::string name;          // as listed: fits the capability record and no other listed device has it;
+                               // kept from one listing to the next
     uint16_t technology = MOD_MIDIPORT;
     bool present = false;      // listed by the latest rescan
 };
 
-// `name` when it has at most `limit` bytes, otherwise its start and its end around "…" in `limit`
-// bytes, never split inside a UTF-8 sequence.
+// `name` when it has at most `limit` bytes, otherwise its start and its end around "…hhhh…" (four hex
+// digits of a hash of the whole name) in `limit` bytes, never split inside a UTF-8 sequence.
 std::string shortDeviceName(const std::string& name, size_t limit);
 
 class DeviceTable {

@@ -12,3 +12,16 @@ size_t shortMessageLength(uint8_t status)
     default: return 1;                                          // tune request and real-time messages
     }
 }
+
+bool isRelease(const uint8_t* bytes, size_t length)
+{
+    if (length == 2) return (bytes[0] & 0xF0) == 0xD0 && bytes[1] == 0;   // channel pressure back to 0
+    if (length != 3) return false;
+    switch (bytes[0] & 0xF0) {
+    case 0x80: return true;
+    case 0x90: return bytes[2] == 0;
+    case 0xB0: return bytes[1] == 120 || bytes[1] == 123;   // All Sound Off, All Notes Off
+    case 0xE0: return bytes[1] == 0x00 && bytes[2] == 0x40;   // pitch bend centre
+    default: return false;
+    }
+}

@@ -10,7 +10,7 @@
 namespace {
 
 std::atomic<MidiServices*> installed{nullptr};
-bool systemStarted = true;
+bool systemHeld = false;
 
 MidiServices& systemDriver()
 {
@@ -33,12 +33,11 @@ MidiServices& currentMidiServices()
 
 void installMidiServices(MidiServices* driver) { installed.store(driver, std::memory_order_release); }
 
-void deferSystemMidiServices() { systemStarted = false; }
-void startSystemMidiServices() { systemStarted = true; }
+void holdSystemMidiServices(bool held) { systemHeld = held; }
 
 uint32_t midiOutGetNumDevs()
 {
-    if (!systemStarted && !installed.load(std::memory_order_acquire)) return 0;
+    if (systemHeld && !installed.load(std::memory_order_acquire)) return 0;
     return currentMidiServices().midiOutGetNumDevs();
 }
 

@@ -96,11 +96,10 @@ MidiServices& currentMidiServices();
 // Makes `driver` the current one (not owned); nullptr returns to the system's driver.
 void installMidiServices(MidiServices* driver);
 
-// After deferSystemMidiServices, the system's driver is neither made nor asked for its devices (which
-// would make the JACK and ALSA clients) until startSystemMidiServices: midiOutGetNumDevs answers 0
-// meanwhile, unless a driver is installed. Without a deferral the services are started. GUI thread only.
-void deferSystemMidiServices();
-void startSystemMidiServices();
+// While held, the system's driver is neither made nor asked for its devices (which would register
+// JACK and ALSA clients): midiOutGetNumDevs answers 0 unless a driver is installed. A program under a
+// session manager holds them until the session opens. Call on the GUI thread.
+void holdSystemMidiServices(bool held);
 
 // The services as free functions on the current driver.
 uint32_t midiOutGetNumDevs();

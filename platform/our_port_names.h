@@ -2,5 +2,15 @@
 // "Pixono" with its output port "out".
 #pragma once
 
+#include <string>
+#include <string_view>
+
 inline constexpr const char* kOurClientName = "Pixono";
 inline constexpr const char* kOurOutPortName = "out";
+
+// Under a session manager every client we register with JACK or the ALSA sequencer is named
+// "<client ID>/<name>", so that two instances in one session never clash and the session's connections
+// find them again. Set once, before anything registers; empty (the default) keeps the plain names.
+void setOurClientIdPrefix(std::string clientId);
+// The name to register a client `name` under.
+std::string ourRegisteredName(std::string_view name);

@@ -36,29 +36,6 @@ std::string_view unquoted(std::string_view s)
     return quoted ? s.substr(1, s.size() - 2) : s;
 }
 
-struct Line {
-    size_t begin;       // first byte
-    size_t contentEnd;  // just past the last byte before the line end
-    size_t end;         // just past the line end, or the end of the text
-    bool hasNewline;    // false for a last line that ends without "\n"
-};
-
-// The lines after a leading byte-order mark; an empty rest after the last line end is no line.
-// A line ends with "\n" or "\r\n"; a "\r" that ends the text counts as the start of a line end.
-std::vector<Line> linesOf(std::string_view text)
-{
-    std::vector<Line> lines;
-    size_t begin = text.starts_with(byteOrderMark) ? byteOrderMark.size() : 0;
-    while (begin < text.size()) {
-        const size_t newline = std::min(text.find('\n', begin), text.size());
-        const size_t end = newline < text.size() ? newline + 1 : newline;
-        const bool cr = newline > begin && text[newline - 1] == '\r';
-        lines.push_back({begin, cr ? newline - 1 : newline, end, newline < text.size()});
-        begin = end;
-    }
-    return lines;
-}
-
 std::optional<std::string_view> sectionName(std::string_view content)
 {
     content = trimmed(content);
@@ -82,32 +59,27 @@ std::optional<std::string_view> keyName(std::string_view content)
     return name;
 }
 
-struct Location {
-    std::optional<size_t> header;  // the section's line
-    size_t anchor = 0;             // the line after which a missing key goes: the last key or the header
-    std::optional<size_t> key;     // the key's line
-};
+using NamedLine = ProfileText::NamedLine;
 
-Location locate(std::string_view text, const std::vector<Line>& lines, std::string_view section,
-                std::string_view key)
+// The section and key lines among those from `begin` to `stop` (a line end or the end of the text).
+// A line ends with "\n" or "\r\n"; a "\r" that ends the text counts as the start of a line end.
+std::vector<NamedLine> namedLinesIn(std::string_view text, size_t begin, size_t stop)
 {
-    section = trimmed(section);
-    key = trimmed(key);
-    Location where;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string_view content = text.substr(lines[i].begin, lines[i].contentEnd - lines[i].begin);
-        if (const auto name = sectionName(content)) {
-            if (where.header) break;
-            if (sameName(*name, section)) where.header = where.anchor = i;
-        } else if (const auto name = where.header ? keyName(content) : std::nullopt) {
-            where.anchor = i;
-            if (sameName(*name, key)) {
-                where.key = i;
-                break;
-            }
+    std::vector<NamedLine> lines;
+    while (begin < stop) {
+        const size_t newline = std::min(text.find('\n', begin), stop);
+        const size_t end = newline < text.size() ? newline + 1 : newline;
+        const size_t contentEnd = newline > begin && text[newline - 1] == '\r' ? newline - 1 : newline;
+        const std::string_view content = text.substr(begin, contentEnd - begin);
+        const auto section = sectionName(content);
+        if (const auto name = section ? section : keyName(content)) {
+            lines.push_back({static_cast<uint32_t>(begin), static_cast<uint32_t>(contentEnd),
+                             static_cast<uint32_t>(end), static_cast<uint32_t>(name->data() - text.data()),
+                             static_cast<uint32_t>(name->size()), section.has_value()});
         }
+        begin = end;
     }
-    return where;
+    return lines;
 }
 
 // The file's own line end (that of its first line), "\n" for a file that has none yet.
@@ -120,10 +92,11 @@ std::string_view lineEndOf(std::string_view text)
 
 bool hasBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
-// What a last line without "\n" needs before another line can follow it without changing it.
-std::string_view endingFor(const Line& last, std::string_view lineEnd)
+// What a last line without "\n" needs before another line can follow it without changing it: a
+// text that ends in "\r" only lacks the "\n".
+std::string_view endingAfter(std::string_view text, std::string_view lineEnd)
 {
-    return last.end > last.contentEnd ? "\n" : lineEnd;
+    return text.ends_with('\r') ? "\n" : lineEnd;
 }
 
 std::string encoded(std::string_view value)
@@ -132,17 +105,107 @@ std::string encoded(std::string_view value)
     return changesOnReading ? joined({"\"", value, "\""}) : std::string(value);
 }
 
+size_t firstLineBegin(std::string_view text)
+{
+    return text.starts_with(byteOrderMark) ? byteOrderMark.size() : 0;
+}
+
 } // namespace
+
+struct ProfileText::Location {
+    std::optional<size_t> header;  // the section's line
+    size_t anchor = 0;             // the line after which a missing key goes: the last key or the header
+    std::optional<size_t> key;     // the key's line
+};
+
+ProfileText::ProfileText(std::string text)
+    : text_(std::move(text)), lines_(namedLinesIn(text_, firstLineBegin(text_), text_.size()))
+{
+}
+
+ProfileText::Location ProfileText::locate(std::string_view section, std::string_view key) const
+{
+    section = trimmed(section);
+    key = trimmed(key);
+    const auto nameOf = [this](const NamedLine& line) {
+        return std::string_view(text_).substr(line.nameBegin, line.nameLength);
+    };
+    Location where;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        if (lines_[i].isSection) {
+            if (where.header) break;
+            if (sameName(nameOf(lines_[i]), section)) where.header = where.anchor = i;
+        } else if (where.header) {
+            where.anchor = i;
+            if (sameName(nameOf(lines_[i]), key)) {
+                where.key = i;
+                break;
+            }
+        }
+    }
+    return where;
+}
+
+void ProfileText::splice(size_t first, size_t stop, size_t at, size_t erase, std::string_view bytes)
+{
+    const auto byBegin = [](const NamedLine& line, size_t position) { return line.begin < position; };
+    const auto from = std::lower_bound(lines_.begin(), lines_.end(), first, byBegin);
+    const auto to = std::lower_bound(from, lines_.end(), stop, byBegin);
+    text_.replace(at, erase, bytes);
+    const size_t newStop = stop - erase + bytes.size();
+    const auto delta = static_cast<uint32_t>(bytes.size() - erase);  // wraps for a shorter text, as intended
+    for (auto line = to; line != lines_.end(); ++line) {
+        for (uint32_t* offset : {&line->begin, &line->contentEnd, &line->end, &line->nameBegin}) *offset += delta;
+    }
+    const std::vector<NamedLine> parsed = namedLinesIn(text_, first, newStop);
+    lines_.insert(lines_.erase(from, to), parsed.begin(), parsed.end());
+}
+
+std::optional<std::string> ProfileText::value(std::string_view section, std::string_view key) const
+{
+    const Location where = locate(section, key);
+    if (!where.key) return std::nullopt;
+    const NamedLine& line = lines_[*where.key];
+    const size_t equals = text_.find('=', line.begin);
+    return std::string(unquoted(trimmed(std::string_view(text_).substr(equals + 1, line.contentEnd - equals - 1))));
+}
+
+bool ProfileText::setValue(std::string_view section, std::string_view key, std::string_view value)
+{
+    const Location where = locate(section, key);
+    const std::string stored = encoded(value);
+    if (where.key) {
+        const NamedLine line = lines_[*where.key];
+        const size_t valueBegin = text_.find('=', line.begin) + 1;
+        const size_t length = line.contentEnd - valueBegin;
+        if (text_.compare(valueBegin, length, stored) == 0) return false;
+        splice(line.begin, line.end, valueBegin, length, stored);
+        return true;
+    }
+    const std::string_view lineEnd = lineEndOf(text_);
+    const std::string entry = joined({trimmed(key), "=", stored});
+    if (where.header) {
+        const NamedLine anchor = lines_[where.anchor];
+        const std::string_view anchorEnd = std::string_view(text_).substr(anchor.contentEnd, anchor.end - anchor.contentEnd);
+        const bool hasNewline = anchorEnd.ends_with('\n');
+        const std::string_view before = std::string_view(text_).substr(0, anchor.end);
+        splice(anchor.begin, anchor.end, anchor.end, 0,
+               hasNewline ? joined({entry, anchorEnd}) : joined({endingAfter(before, lineEnd), entry}));
+        return true;
+    }
+    const size_t size = text_.size();
+    const bool openLastLine = size > firstLineBegin(text_) && !text_.ends_with('\n');
+    const size_t lastNewline = text_.rfind('\n');
+    const size_t lastLine = !openLastLine ? size : lastNewline == std::string::npos ? firstLineBegin(text_) : lastNewline + 1;
+    const std::string_view ending = openLastLine ? endingAfter(text_, lineEnd) : "";
+    splice(lastLine, size, size, 0, joined({ending, "[", trimmed(section), "]", lineEnd, entry, lineEnd}));
+    return true;
+}
 
 std::optional<std::string> profileValue(std::string_view text, std::string_view section,
                                         std::string_view key)
 {
-    const auto lines = linesOf(text);
-    const Location where = locate(text, lines, section, key);
-    if (!where.key) return std::nullopt;
-    const Line& line = lines[*where.key];
-    const size_t equals = text.find('=', line.begin);
-    return std::string(unquoted(trimmed(text.substr(equals + 1, line.contentEnd - equals - 1))));
+    return ProfileText(std::string(text)).value(section, key);
 }
 
 bool isWritableProfileEntry(std::string_view section, std::string_view key, std::string_view value)
@@ -155,22 +218,7 @@ bool isWritableProfileEntry(std::string_view section, std::string_view key, std:
 std::string withProfileValue(std::string_view text, std::string_view section, std::string_view key,
                              std::string_view value)
 {
-    const auto lines = linesOf(text);
-    const Location where = locate(text, lines, section, key);
-    const std::string_view lineEnd = lineEndOf(text);
-    const std::string entry = joined({trimmed(key), "=", encoded(value)});
-    std::string result(text);
-    if (where.key) {
-        const Line& line = lines[*where.key];
-        const size_t valueBegin = text.find('=', line.begin) + 1;
-        result.replace(valueBegin, line.contentEnd - valueBegin, encoded(value));
-    } else if (where.header) {
-        const Line& anchor = lines[where.anchor];
-        const std::string_view anchorEnd = text.substr(anchor.contentEnd, anchor.end - anchor.contentEnd);
-        result.insert(anchor.end, anchor.hasNewline ? joined({entry, anchorEnd}) : joined({endingFor(anchor, lineEnd), entry}));
-    } else {
-        if (!lines.empty() && !lines.back().hasNewline) result += endingFor(lines.back(), lineEnd);
-        result += joined({"[", trimmed(section), "]", lineEnd, entry, lineEnd});
-    }
-    return result;
+    ProfileText edited{std::string(text)};
+    edited.setValue(section, key, value);
+    return edited.text();
 }

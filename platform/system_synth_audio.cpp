@@ -5,6 +5,7 @@
 
 #include "platform/fluidsynth_library.h"
 #include "platform/jack_client.h"
+#include "platform/our_port_names.h"
 #include "platform/quiet_audio_libraries.h"
 
 #include <string_view>
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr const char* kDriverOrder[] = {"pipewire", "pulseaudio", "jack", "alsa"};
+constexpr const char* kJackNoticeName = "pixono-synth-watch";
 
 // Two periods of 128 frames at 48 kHz: about 5 ms of buffering.
 constexpr int kPeriodSize = 128;
@@ -23,7 +25,7 @@ void configure(const FluidSynthLibrary& fl, fluid_settings_t* settings)
     fl.fluid_settings_setint(settings, "audio.periods", kPeriods);
     // Played through the speakers when possible; a failed connection leaves the ports unconnected.
     fl.fluid_settings_setint(settings, "audio.jack.autoconnect", 1);
-    fl.fluid_settings_setstr(settings, "audio.jack.id", "pixono-synth");
+    fl.fluid_settings_setstr(settings, "audio.jack.id", ourRegisteredName("pixono-synth").c_str());
 }
 
 } // namespace
@@ -40,11 +42,14 @@ bool SystemSynthAudio::start(fluid_settings_t* settings, fluid_synth_t* synth)
     configure(*library_, settings);
     for (const char* name : kDriverOrder) {
         const bool jack = std::string_view(name) == "jack";
-        if (jack && !jackServerRunning()) continue;
-        if (library_->fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
-        jackGeneration_ = JackClient::serversGone();
-        driver_ = library_->new_fluid_audio_driver(settings, synth);
-        if (!driver_) continue;
+        // JACK only when a server answers: our client on it then hears of the server's shutdown.
+        if (jack && !(jackNotice_ = JackClient::open(kJackNoticeName))) continue;
+        if (library_->fluid_settings_setstr(settings, "audio.driver", name) == FLUID_OK)
+            driver_ = library_->new_fluid_audio_driver(settings, synth);
+        if (!driver_) {
+            jackNotice_.reset();
+            continue;
+        }
         settings_ = settings;
         synth_ = synth;
         if (jack) jackWatch_ = std::make_unique<JackServerWatch>([this] { return jackGone(); }, [this] { startAgain(); });
@@ -60,13 +65,17 @@ void SystemSynthAudio::stop()
     if (driver_ && !jackGone()) library_->delete_fluid_audio_driver(driver_);
     driver_ = nullptr;
     jackWatch_.reset();
+    jackNotice_.reset();
 }
 
-bool SystemSynthAudio::jackGone() const { return jackWatch_ && (!driver_ || JackClient::serversGone() > jackGeneration_); }
+bool SystemSynthAudio::jackGone() const
+{
+    return jackWatch_ && (!driver_ || !jackNotice_ || jackNotice_->serverGone());
+}
 
 // A JACK server answers again: a new driver for the same synthesizer, the dead one left as it is.
 void SystemSynthAudio::startAgain()
 {
-    jackGeneration_ = JackClient::serversGone();
-    driver_ = library_->new_fluid_audio_driver(settings_, synth_);
+    jackNotice_ = JackClient::open(kJackNoticeName);
+    driver_ = jackNotice_ ? library_->new_fluid_audio_driver(settings_, synth_) : nullptr;
 }

@@ -3,6 +3,7 @@
 // through JACK, it starts again by itself when the server has gone and another answers.
 #pragma once
 
+#include "platform/jack_client.h"
 #include "platform/jack_server_watch.h"
 #include "platform/synth_audio_output.h"
 
@@ -29,5 +30,7 @@ private:
     fluid_synth_t* synth_ = nullptr;
     fluid_audio_driver_t* driver_ = nullptr;
     std::unique_ptr<JackServerWatch> jackWatch_;   // while the JACK driver plays
-    unsigned jackGeneration_ = 0;                   // JACK server departures seen when it started
+    // A client of our own on the driver's server, opened just before the driver: it hears of the
+    // server's shutdown, which FluidSynth keeps to itself.
+    std::unique_ptr<JackClient> jackNotice_;
 };

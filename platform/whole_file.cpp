@@ -72,7 +72,8 @@ WholeFile readWholeFile(const std::string& path, size_t maxBytes)
         return unreadable;
     }
     WholeFile file{WholeFile::Status::Read, {}};
-    char chunk[4096];
+    file.bytes.reserve(static_cast<size_t>(status.st_size));  // one allocation for a file that keeps its size
+    char chunk[65536];
     for (;;) {
         const ssize_t count = ::read(fd, chunk, sizeof chunk);
         if (count < 0 && errno == EINTR) continue;

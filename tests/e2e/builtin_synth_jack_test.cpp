@@ -48,14 +48,13 @@ TEST(BuiltinSynthJack, PlaysThroughJackAndLeavesNoClientBehind)
 
 } // namespace
 
+// The synthesizer alone, with no other client of ours on the server to hear of its shutdown.
 TEST(BuiltinSynthJack, PlaysAgainOnceTheServerHasRestarted)
 {
     ensureQtApplication();
     JackServer server;
-    QObject owner;
-    auto* port = new TMidiOutput(&owner);
-    port->SetProductName(BuiltinSynth::kDeviceName);
-    ASSERT_TRUE(port->Open());
+    BuiltinSynth synth;
+    ASSERT_EQ(synth.open(), MMSYSERR_NOERROR);
 
     server.stop();
     server.start();
@@ -63,7 +62,7 @@ TEST(BuiltinSynthJack, PlaysAgainOnceTheServerHasRestarted)
     // Noticed within two probe periods: the synthesizer's audio is a client of the new server again.
     ASSERT_TRUE(processEventsUntil([&] { return hasClient(listener->otherClients(), "pixono-synth"); }, 8000));
     ASSERT_TRUE(listener->listenTo("pixono-synth:left"));
-    port->SendShortMessage(0x90, 69, 100);
+    synth.shortMessage(0x90 | 69 << 8 | 100 << 16);
     EXPECT_TRUE(listener->hears(0.01f)) << "the note never arrived on the new server";
-    EXPECT_TRUE(port->Close());
+    synth.close();
 }

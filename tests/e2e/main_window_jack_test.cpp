@@ -60,6 +60,41 @@ TEST(MainWindowOverJack, DragAndWheelOnThePadArriveAsExactBytesOnThePortChosenIn
     EXPECT_EQ(reader.waitForEvents(expected.size()), expected);
 }
 
+// Glide over two octaves of C major with a range of 12: the range told as RPN 0 when the port opens, a
+// press left of C4's centre (no bend), a drag to the right end (C6, past the range: handed over) and
+// the release centring the bend.
+TEST(MainWindowOverJack, GlideArrivesAsRangeBendsAndAHandoverOnThePort)
+{
+    ensureQtApplication();
+    JackServer server;
+    JackMidiReader reader("glide-listener");
+    std::remove(SettingsFileName().c_str());
+    TFormMain form;
+    form.show();
+    ASSERT_TRUE(processEventsUntil([&] { return form.windowHandle() && form.windowHandle()->isExposed(); }));
+    TPlayingSettings glide;
+    glide.noteLow = 60;
+    glide.noteHigh = 84;
+    glide.scale = TScale::Major;
+    glide.pitchMode = TPitchMode::Glide;
+    glide.bendRange = 12;
+    form.SetPlaying(glide);
+    ASSERT_NO_FATAL_FAILURE(chooseMidiOutPort(form, QString::fromStdString(reader.portName())));
+
+    const QPoint press(0, 30), end(form.TabSheetPad->width() - 1, 30);
+    QTest::mousePress(form.TabSheetPad, Qt::LeftButton, Qt::NoModifier, press);
+    QTest::mouseMove(form.TabSheetPad, end);
+    QTest::mouseRelease(form.TabSheetPad, Qt::LeftButton, Qt::NoModifier, end);
+
+    const uint8_t velocity = noteAndVelocityAt(form, press).second;
+    const MidiBytes centre{0xE0, 0, 64};
+    const std::vector<MidiBytes> expected = {
+        {0xB0, 101, 0},   {0xB0, 100, 0},   {0xB0, 6, 12},      {0xB0, 38, 0},      {0xB0, 101, 127},
+        {0xB0, 100, 127}, centre,           {0x90, 60, velocity}, {0x80, 60, velocity}, centre,
+        {0x90, 84, velocity}, {0x80, 84, velocity}, centre};
+    EXPECT_EQ(reader.waitForEvents(expected.size()), expected);
+}
+
 TEST(MainWindowOverJack, FollowsASynthStartedLaterRestartedAndAServerRestarted)
 {
     ensureQtApplication();

@@ -1,7 +1,9 @@
 // TMidiOutput over the system driver and a real JACK server: a port chosen by name plays the exact
 // bytes in order, reports its long message once, sends short messages without allocating, raises
-// EmidioutputError once the server has gone, delivers each message one period after it was sent, and
-// delivers what was sent before it closes.
+// EmidioutputError once the server has gone, delivers each message one period after it was sent,
+// delivers what was sent before it closes, keeps room for note offs and a panic in a full queue, ends
+// notes for our port's other listeners after the destination has gone, and outlasts a failed remake
+// after the server's return.
 #include "midi/midi_output.h"
 #include "tests/support/allocation_counter.h"
 #include "tests/support/jack_server.h"
@@ -14,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <thread>
 
@@ -40,12 +43,12 @@ using MidiOutputOverJack = OverJackAt<256>;
 using MidiOutputOverSlowJack = OverJackAt<1024>;   // a common desktop setting: 21.3 ms a cycle
 
 // The client hears of a stopped server a moment later; until then sends still succeed.
-std::optional<EmidioutputError> sendUntilRaised(TMidiOutput& port)
+std::optional<EmidioutputError> sendUntilRaised(TMidiOutput& port, const MidiBytes& message = {0x90, 60, 100})
 {
     const auto deadline = std::chrono::steady_clock::now() + 5s;
     while (std::chrono::steady_clock::now() < deadline) {
         try {
-            port.SendShortMessage(0x90, 60, 100);
+            port.SendShortMessage(message[0], message[1], message[2]);
         } catch (const EmidioutputError& error) {
             return error;
         }
@@ -126,4 +129,89 @@ TEST_F(MidiOutputOverSlowJack, CloseDeliversTheMessagesSentJustBefore)
     port->SendShortMessage(0x80, 60, 0);
     EXPECT_TRUE(port->Close());
     EXPECT_EQ(reader.waitForEvents(2), (std::vector<MidiBytes>{{0x90, 60, 100}, {0x80, 60, 0}}));
+}
+
+// A stalled server fills the queue: above its mark note ons and controllers are refused as busy, while
+// a note off for every note and a whole panic (with a bend centre after each) still fit.
+TEST_F(MidiOutputOverJack, FullQueueStillTakesEveryNoteOffAndAWholePanic)
+{
+    server.stall();
+    bool busy = false;
+    for (int i = 0; i < 100000 && !busy; ++i) {
+        try {
+            port->SendShortMessage(0x90, 60, 100);
+        } catch (const EmidioutputError&) {
+            busy = true;
+        }
+    }
+    ASSERT_TRUE(busy);
+    EXPECT_EQ(port->LastResult(), MIDIERR_NOTREADY);
+    EXPECT_THROW(port->SendShortMessage(0xB0, 1, 64), EmidioutputError);
+    EXPECT_NO_THROW({
+        for (uint8_t note = 0; note < 128; ++note) {
+            port->SendShortMessage(0x80, note, 0);
+            port->SendShortMessage(0xE0, 0, 64);
+        }
+        for (uint8_t channel = 0; channel < 16; ++channel) {
+            port->SendShortMessage(0xB0 + channel, 120, 0);
+            port->SendShortMessage(0xB0 + channel, 123, 0);
+            port->SendShortMessage(0xE0 + channel, 0, 64);
+        }
+    });
+    server.resume();
+}
+
+// With our port also connected to a second program, a note that left it gets its note off there after
+// the chosen destination has gone; what would start something new is refused, which tells the user.
+TEST(MidiOutputOverJackWithListeners, NoteThatLeftOurPortEndsThereAfterTheDestinationVanished)
+{
+    ensureQtApplication();
+    JackServer server;
+    auto chosen = std::make_unique<JackMidiReader>("chosen-synth");
+    JackMidiReader other("patchbay-listener");
+    QObject owner;
+    auto* port = new TMidiOutput(&owner);
+    port->SetProductName(chosen->portName());
+    ASSERT_TRUE(port->Open());
+    other.connectFrom("Pixono:out");
+    port->SendShortMessage(0x90, 60, 100);
+    ASSERT_EQ(other.waitForEvents(1).size(), 1u);
+
+    chosen.reset();
+    ASSERT_TRUE(sendUntilRaised(*port, {0xB0, 1, 0}).has_value());
+    EXPECT_EQ(port->LastResult(), MIDIERR_NODEVICE);
+    EXPECT_NO_THROW(port->SendShortMessage(0x80, 60, 100));
+    const std::vector<MidiBytes> heard = other.waitForEvents(SIZE_MAX, 300ms);
+    EXPECT_EQ(heard.back(), (MidiBytes{0x80, 60, 100}));
+}
+
+// A server that comes back without room for our port: the output is not made anew, so sends still
+// report the device gone, and the probe goes on until a server where it can be made returns.
+TEST(MidiOutputOverReturningJack, FailedRemakeKeepsReportingTheDeviceGoneAndTheNextReturnPlaysAgain)
+{
+    ensureQtApplication();
+    JackServer server;
+    auto synth = std::make_unique<JackMidiReader>("returning-synth");
+    QObject owner;
+    auto* port = new TMidiOutput(&owner);
+    port->SetProductName(synth->portName());
+    ASSERT_TRUE(port->Open());
+
+    server.stop();
+    synth.reset();
+    ASSERT_TRUE(sendUntilRaised(*port).has_value());
+    server.start({"--port-max", "6"});   // the dummy driver's four ports and the synth's, and no more
+    synth = std::make_unique<JackMidiReader>("returning-synth");
+    processEventsUntil([] { return false; }, 5000);   // more than two probe periods
+    EXPECT_FALSE(synth->connected());
+    EXPECT_THROW(port->SendShortMessage(0x90, 60, 100), EmidioutputError);
+    EXPECT_EQ(port->LastResult(), MIDIERR_NODEVICE);
+
+    server.stop();
+    synth.reset();
+    server.start();
+    synth = std::make_unique<JackMidiReader>("returning-synth");
+    ASSERT_TRUE(processEventsUntil([&] { return synth->connected(); }, 8000));
+    port->SendShortMessage(0x90, 60, 100);
+    EXPECT_EQ(synth->waitForEvents(1), (std::vector<MidiBytes>{{0x90, 60, 100}}));
 }

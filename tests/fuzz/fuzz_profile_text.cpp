@@ -1,6 +1,7 @@
 // Fuzzes the profile reader and editor. The input is a file's text, then optionally a NUL, a key
 // name, a NUL and a value; when that entry is writable it is written, and it must read back while
-// the other keys keep their values.
+// the other keys keep their values; a text kept in memory through that edit and a second one must
+// come out as the texts edited one at a time.
 #include "platform/profile_text.h"
 
 #include <cstdint>
@@ -45,5 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         require(profileValue(text, "Other", known) == profileValue(edited, "Other", known));
     }
+    ProfileText kept{std::string(text)};
+    kept.setValue("Settings", key, value);
+    require(kept.text() == edited);
+    kept.setValue("Other", key, value);
+    require(kept.text() == withProfileValue(edited, "Other", key, value));
     return 0;
 }

@@ -3,8 +3,11 @@
 // window goes on with the next event.
 #include "tests/gui/main_window_fixture.h"
 
+#include "app/desktop_identity.h"
 #include "app/error_display.h"
 #include "app/program_paths.h"
+
+#include <QCoreApplication>
 
 #include <limits>
 
@@ -43,6 +46,17 @@ TEST_F(ErrorDisplay, OverflowingWheelIsShownAndTheWindowGoesOn)
     EXPECT_EQ(boxes()[0].text, "Integer overflow.");
     press(Qt::LeftButton, P1);
     EXPECT_THAT(sent(), ElementsAre(noteOnAt(P1)));
+}
+
+TEST_F(ErrorDisplay, BoxesKeepTheApplicationTitleWhileTheProgramIsNamedPixono)
+{
+    applyDesktopIdentity();
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    EXPECT_EQ(QCoreApplication::applicationName(), "Pixono");
+    wheel(std::numeric_limits<int>::max());
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].title, "=== Pixono ===");
 }
 
 TEST_F(ErrorDisplay, RefusedSendDuringADragEndsTheDragBeforeTheBox)

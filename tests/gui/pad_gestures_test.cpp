@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -201,12 +202,15 @@ TEST_F(PadGestures, EscapeOnEveryPageAndThePanicButtonSilenceEveryChannel)
 TEST_F(PadGestures, DragEndsAsSoonAsThePadCanNoLongerSeeTheRelease)
 {
     driver.addDevice("Synth");
+    QWidget other;
     const std::pair<const char*, std::function<void(TFormMain&)>> interruptions[] = {
         {"another page", [](TFormMain& f) { f.PageControl->setCurrentWidget(f.TabSheetSettings); }},
         {"channel typed", [](TFormMain& f) { f.SpinEditMidiOutChannel->editor()->setText("5"); }},
-        {"window deactivated", [](TFormMain& f) {
-             QEvent deactivate(QEvent::WindowDeactivate);
-             QApplication::sendEvent(&f, &deactivate);
+        {"another window activated", [&other](TFormMain& f) {
+             other.show();
+             other.activateWindow();
+             EXPECT_TRUE(processEventsUntil([&] { return !f.isActiveWindow(); }));
+             other.hide();
          }},
         {"window minimised", [](TFormMain& f) { f.showMinimized(); }},
     };
@@ -251,6 +255,48 @@ TEST_F(PadGestures, TwoOctavesOfCMajorChosenOnThePlayingPanelPlayAcrossThePad)
     EXPECT_EQ(sent().back(), noteOff(84, 127));
 }
 
+// A slow drag from C4's centre to the pad's right end with a bend range of 12: one note on, bends rising to the whole
+// range at C5, the handover to C5 just past it, rising again, and the release centring the bend.
+TEST_F(PadGestures, GlideUpTwoOctavesOfCMajorBendsAndHandsOverOnce)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    chooseEntry(*form->ComboBoxNoteLow, 60);
+    chooseEntry(*form->ComboBoxNoteHigh, 84);
+    chooseEntry(*form->ComboBoxScale, 1);
+    form->SpinEditBendRange->editor()->setText("12");
+    chooseEntry(*form->ComboBoxPitchMode, 1);
+    EXPECT_EQ(form->ComboBoxPitchMode->currentText(), "Glide");
+    const int width = form->ImagePad->width();
+    press(Qt::LeftButton, QPoint(width / 30, 0));
+    for (int x = width / 30 + 1; x < width; ++x) move(QPoint(x, 0));
+    release(Qt::LeftButton, QPoint(width - 1, 0));
+
+    const std::vector<Msg> messages = sent();
+    ASSERT_GT(messages.size(), 12u);
+    EXPECT_EQ(std::vector<Msg>(messages.begin(), messages.begin() + 6), bendRangeRpn(12));
+    EXPECT_EQ(messages[7], noteOn(60, 127));
+    const auto handover = std::find(messages.begin(), messages.end(), noteOff(60, 127));
+    ASSERT_NE(handover, messages.end());
+    EXPECT_EQ(handover[2], noteOn(72, 127));
+    EXPECT_EQ(messages.end()[-2], noteOff(72, 127));
+    EXPECT_EQ(messages.end()[-1], bend(8192));
+    // Between the note ons and the release, nothing but bends, each above the one before.
+    const auto rising = [](auto first, auto last) {
+        int before = -1;
+        for (auto m = first; m != last; ++m) {
+            ASSERT_EQ(m->status, 224) << *m;
+            EXPECT_GT(m->data1 | m->data2 << 7, before) << *m;
+            before = m->data1 | m->data2 << 7;
+        }
+    };
+    rising(messages.begin() + 6, messages.begin() + 7);
+    rising(messages.begin() + 8, handover);
+    rising(handover + 3, messages.end() - 2);
+    EXPECT_GT(handover - messages.begin(), 20);
+    EXPECT_EQ(messages.end()[-3], bend(16383));
+}
+
 TEST_F(PadGestures, ChangingThePlayingChoicesWhileANoteSoundsEndsItFirst)
 {
     driver.addDevice("Synth");
@@ -264,6 +310,18 @@ TEST_F(PadGestures, ChangingThePlayingChoicesWhileANoteSoundsEndsItFirst)
     EXPECT_EQ(sent().back(), noteOnAt(P2));
     EXPECT_GE(sent().back().data1, 60);
     EXPECT_EQ(form->SpinEditVelocityTop->editor()->text(), "300");
+}
+
+TEST_F(PadGestures, PlayingChoiceWhoseNoteOffFailsIsShownAsItWas)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    press(Qt::LeftButton, P1);
+    driver.fail(MidiCall::ShortMsg, MIDIERR_NODEVICE, std::nullopt, 1);
+    chooseEntry(*form->ComboBoxNoteLow, 60);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(form->GetPlaying().noteLow, 0);
+    EXPECT_EQ(form->ComboBoxNoteLow->currentIndex(), 0);
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 #include <QToolButton>
 
 #include <optional>
@@ -155,6 +156,25 @@ TEST_F(PortList, PortChangeEndsTheSoundingNoteOnTheOldPortFirst)
     EXPECT_EQ(messages[1].handle, first);
     EXPECT_EQ(sent()[1], noteOffAt(QPoint(100, 100)));
     EXPECT_EQ(driver.lastCall(MidiCall::Close).handle, first);
+}
+
+TEST_F(PortList, PortChangeWhoseNoteOffIsRefusedKeepsTheOldPortAndChoosingAgainCompletesIt)
+{
+    driver.addDevice("Synth A");
+    driver.addDevice("Synth B");
+    openWindowPlayingOn("Synth A");
+    press(Qt::LeftButton, QPoint(100, 100));
+    // Refused at the drag's cancel and again at the port change's own note end.
+    driver.fail(MidiCall::ShortMsg, MMSYSERR_ERROR, std::nullopt, 2);
+    choosePort("Synth B");
+    EXPECT_EQ(boxes().size(), 2u);
+    EXPECT_EQ(form->CurrentPortName(), "Synth A") << "port A is still the open one";
+    EXPECT_EQ(driver.callCount(MidiCall::Close), 0u);
+
+    choosePort("Synth B");
+    EXPECT_EQ(form->CurrentPortName(), "Synth B");
+    EXPECT_THAT(openedDevices(driver), ElementsAre(1u));
+    EXPECT_EQ(sent().back(), noteOffAt(QPoint(100, 100)));
 }
 
 TEST_F(PortList, RefusedOpenIsShownNamingThePortAndChoosingItAgainTriesAgain)
@@ -414,7 +434,7 @@ TEST_F(PlayingPanel, FitsUnderPanel1WithAcceleratorsOfItsOwn)
         accelerators += letters[at + 1].toLower();
     accelerators += "ix";
     for (const QChar letter : accelerators) EXPECT_EQ(accelerators.count(letter), 1) << letter.toLatin1();
-    EXPECT_GE(accelerators.size(), 16);
+    EXPECT_GE(accelerators.size(), 20);
 
     typeKey(Qt::Key_L, Qt::AltModifier);
     EXPECT_EQ(QApplication::focusWidget(), form->ComboBoxNoteLow);
@@ -463,6 +483,25 @@ TEST(AboutPage, HoldsTheManualAndAnExitButton)
     form.show();
     form.BitBtnExit->click();
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST(AboutPage, ExitButtonLeavesTheLastLineInViewAtTheMinimumSize)
+{
+    ensureQtApplication();
+    TFormMain form;
+    form.resize(form.minimumSize());
+    form.PageControl->setCurrentWidget(form.TabSheetAbout);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTextCursor end(form.Memo1->document());
+    end.movePosition(QTextCursor::End);
+    form.Memo1->setTextCursor(end);
+    form.Memo1->ensureCursorVisible();
+    const QRect lastLine = form.Memo1->cursorRect();
+    EXPECT_GE(lastLine.top(), 0);
+    EXPECT_LT(form.Memo1->viewport()->mapTo(form.TabSheetAbout, lastLine.bottomLeft()).y(),
+              form.BitBtnExit->geometry().top());
+    EXPECT_TRUE(form.Memo1->geometry().contains(form.BitBtnExit->geometry()));
 }
 
 } // namespace

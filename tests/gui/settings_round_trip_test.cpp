@@ -83,10 +83,23 @@ TEST_F(SettingsRoundTrip, StoredPortInOtherLetterCaseOpensItsDeviceAndIsWrittenB
     EXPECT_EQ(written, stored);
 }
 
-TEST_F(SettingsRoundTrip, StoredPortThatIsNotInstalledOpensNothingAndIsWrittenBackEmpty)
+// Synths are often started after Pixono: the stored name stays, and its port opens once it is listed.
+TEST_F(SettingsRoundTrip, StoredPortNotThereYetStaysShownOpensWhenItAppearsAndIsWrittenBackAsStored)
 {
-    EXPECT_EQ(runWith(settingsText("Synth Z", "1")), settingsText("", "1"));
+    EXPECT_EQ(runWith(settingsText("Synth Z", "1")), settingsText("Synth Z", "1"));
     EXPECT_EQ(driver.callCount(MidiCall::Open), 0u);
+
+    const std::string stored = settingsText("Late Synth", "1");
+    const std::string written = runWith(stored, [&](TFormMain& form) {
+        EXPECT_EQ(form.CurrentPortName(), "Late Synth");
+        EXPECT_EQ(form.ComboBoxMidiOutPort->currentText(), "Late Synth");
+        const uint32_t late = driver.addDevice("late synth");
+        ASSERT_TRUE(processEventsUntil([&] { return form.MidiOutput->DeviceHandle() != nullptr; }, 5000));
+        EXPECT_EQ(driver.lastCall(MidiCall::Open).deviceId, late);
+        EXPECT_EQ(form.ComboBoxMidiOutPort->currentIndex(), static_cast<int>(late));
+    });
+    EXPECT_EQ(written, stored);
+    EXPECT_TRUE(testMessagePresenter().shown.empty()) << "it appeared within the first seconds";
 }
 
 TEST_F(SettingsRoundTrip, StoredChannelOutOfRangeIsClampedPlayedAndWrittenBackClamped)
@@ -129,6 +142,25 @@ TEST_F(SettingsRoundTrip, ShownWindowKeepsTheStoredBoundsOnceItsFrameIsKnown)
     }
 }
 
+// The offscreen platform's one screen spans (0, 0) to (799, 799).
+TEST_F(SettingsRoundTrip, WindowOffEveryScreenMovesToThePrimaryScreenKeepingItsSize)
+{
+    struct Case {
+        const char* storedPosition;
+        const char* writtenPosition;
+    };
+    for (const Case& c : {Case{"Left=-100000\nTop=40\n", "Left=0\nTop=0\n"},
+                          Case{"Left=800\nTop=40\n", "Left=0\nTop=0\n"},
+                          Case{"Left=30\nTop=-520\n", "Left=0\nTop=0\n"},
+                          Case{"Left=799\nTop=799\n", "Left=799\nTop=799\n"},
+                          Case{"Left=-499\nTop=-519\n", "Left=-499\nTop=-519\n"}}) {
+        SCOPED_TRACE(c.storedPosition);
+        const std::string size = "Width=500\nHeight=520\n";
+        EXPECT_EQ(runWith(settingsText("", "1", c.storedPosition + size)),
+                  settingsText("", "1", c.writtenPosition + size));
+    }
+}
+
 TEST_F(SettingsRoundTrip, MaximisedWindowKeepsTheStoredBoundsAndWritesTheOtherKeys)
 {
     const std::string bounds = "Left=30\nTop=40\nWidth=500\nHeight=520\n";
@@ -155,6 +187,24 @@ TEST_F(SettingsRoundTrip, UnreadableImageFileIsShownWhileThePortAndChannelStillA
         EXPECT_EQ(form.EditImageFile->text(), QString());
         EXPECT_EQ(driver.lastCall(MidiCall::Open).deviceId, 1u);
         EXPECT_EQ(form.SpinEditMidiOutChannel->editor()->text(), "5");
+    });
+    EXPECT_EQ(written, stored);
+}
+
+// File names are bytes: one that is not UTF-8 still opens and is written back as it was.
+TEST_F(SettingsRoundTrip, ImageFileWhoseNameIsNotUtf8LoadsAndIsWrittenBackByteForByte)
+{
+    const TempFolder folder;  // which removes the file by its bytes, as Qt's own folders cannot
+    const std::string name = folder.file("lat\xe9in.bmp");
+    QImage red(4, 4, QImage::Format_RGB32);
+    red.fill(qRgb(255, 0, 0));
+    const QByteArray bmp = bmpBytes(red);
+    writeFileBytes(name, bmp.toStdString());
+    const std::string stored = settingsText("", "1") + "ImageFile=" + name + "\n";
+    const std::string written = runWith(stored, [&](TFormMain& form) {
+        EXPECT_TRUE(testMessagePresenter().shown.empty());
+        EXPECT_FALSE(form.EditImageFile->text().isEmpty());
+        EXPECT_EQ(form.sampleColour(0, 0) & 0xFFFFFF, 0x0000FFu);
     });
     EXPECT_EQ(written, stored);
 }

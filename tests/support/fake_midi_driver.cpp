@@ -22,6 +22,7 @@ constexpr KnownError kErrors[] = {
     {MMSYSERR_INVALPARAM, "Fake driver: invalid parameter"},
     {MIDIERR_UNPREPARED, "Fake driver: header not prepared"},
     {MIDIERR_STILLPLAYING, "Fake driver: header still queued"},
+    {MIDIERR_NOTREADY, "Fake driver: busy"},
     {MIDIERR_NODEVICE, "Fake driver: device went away"},
     {MIDIERR_NOAUDIO, "Fake driver: no audio output"},
 };

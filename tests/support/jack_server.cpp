@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -85,6 +86,46 @@ std::string wholeFile(FILE* file)
     return text;
 }
 
+// What a stopped server leaves in /dev/shm under its own name: the semaphores of clients still open
+// when it stopped ("jack_sem.<uid>_<server>_<client>") and its sockets ("jack_<server>_<uid>_<n>").
+void removeEntriesOf(const std::string& server)
+{
+    const std::string uid = std::to_string(getuid());
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev/shm", ignored)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("jack_sem." + uid + "_" + server + "_") || name.starts_with("jack_" + server + "_" + uid + "_"))
+            std::filesystem::remove(entry.path(), ignored);
+    }
+}
+
+bool anyJackdRuns()
+{
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc", ignored)) {
+        std::FILE* comm = std::fopen((entry.path() / "comm").c_str(), "r");
+        if (!comm) continue;
+        char name[32] = {};
+        const bool isJackd = std::fgets(name, sizeof name, comm) && std::string(name) == "jackd\n";
+        std::fclose(comm);
+        if (isJackd) return true;
+    }
+    return false;
+}
+
+// At the exit of a test program that ran servers, the registry and metadata store that the first
+// server made are removed too, unless another server (not ours) still uses them; not earlier, as this
+// process's libjack keeps the registry it attached to for the next server of the program.
+struct SharedEntriesRemover {
+    ~SharedEntriesRemover()
+    {
+        if (anyJackdRuns()) return;
+        std::error_code ignored;
+        std::filesystem::remove("/dev/shm/jack-shm-registry", ignored);
+        std::filesystem::remove_all("/dev/shm/jack_db-" + std::to_string(getuid()), ignored);
+    }
+};
+
 // A crash (a stale registry entry can end jackd with SIGBUS) prints nothing, so the status says it.
 std::string howEnded(int status)
 {
@@ -101,17 +142,19 @@ JackServer::JackServer(unsigned period) : name_(serverName()), period_(period)
     start();
 }
 
-void JackServer::start()
+void JackServer::start(const std::vector<std::string>& options)
 {
     if (pid_ > 0) return;
+    [[maybe_unused]] static const SharedEntriesRemover atExit;
     // A server of the same name that is still going away (an earlier test's) makes jackd exit at once.
     const auto retryUntil = std::chrono::steady_clock::now() + 5s;
     for (;;) {
         const std::unique_ptr<FILE, int (*)(FILE*)> errors(std::tmpfile(), &std::fclose);
         if (!errors) throw std::runtime_error("no temporary file for jackd's errors");
-        pid_ = spawnQuiet({"jackd", "--no-realtime", "-n", name_, "-d", "dummy", "-r", "48000", "-p",
-                           std::to_string(period_)},
-                          {"JACK_NO_AUDIO_RESERVATION=1"}, fileno(errors.get()));
+        std::vector<std::string> command = {"jackd", "--no-realtime", "-n", name_};
+        command.insert(command.end(), options.begin(), options.end());
+        command.insert(command.end(), {"-d", "dummy", "-r", "48000", "-p", std::to_string(period_)});
+        pid_ = spawnQuiet(command, {"JACK_NO_AUDIO_RESERVATION=1"}, fileno(errors.get()));
         const auto deadline = std::chrono::steady_clock::now() + 15s;
         int status = 0;
         while (!answers()) {
@@ -138,12 +181,24 @@ JackServer::~JackServer() { stop(); }
 void JackServer::stop()
 {
     if (pid_ <= 0) return;
+    resume();
     kill(pid_, SIGTERM);
     if (!exited(pid_, 5s)) {
         kill(pid_, SIGKILL);
         waitpid(pid_, nullptr, 0);
     }
     pid_ = -1;
+    removeEntriesOf(name_);
+}
+
+void JackServer::stall() const
+{
+    if (pid_ > 0) kill(pid_, SIGSTOP);
+}
+
+void JackServer::resume() const
+{
+    if (pid_ > 0) kill(pid_, SIGCONT);
 }
 
 bool JackServer::answers() const
@@ -182,6 +237,19 @@ void JackMidiReader::shutdown(void* self) { static_cast<JackMidiReader*>(self)->
 std::string JackMidiReader::portName() const { return jack_port_name(port_); }
 
 bool JackMidiReader::connected() const { return jack_port_connected(port_) > 0; }
+
+bool JackMidiReader::hasClient(const std::string& name) const
+{
+    char* uuid = jack_get_uuid_for_client_name(client_, name.c_str());
+    if (uuid) jack_free(uuid);
+    return uuid != nullptr;
+}
+
+void JackMidiReader::connectFrom(const std::string& source)
+{
+    if (jack_connect(client_, source.c_str(), jack_port_name(port_)) != 0)
+        throw std::runtime_error("JackMidiReader: cannot connect " + source);
+}
 
 int JackMidiReader::process(jack_nframes_t frames, void* self)
 {

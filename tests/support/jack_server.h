@@ -33,10 +33,13 @@ public:
     // Stops the server now (SIGTERM, then SIGKILL if it lingers); harmless when already stopped.
     void stop();
     // Starts it again under the same name and waits until it answers; harmless while it runs.
-    void start();
+    // `options` go to jackd before the driver's, e.g. {"--port-max", "4"}.
+    void start(const std::vector<std::string>& options = {});
+    // Freezes the server (SIGSTOP), so no process cycle runs, until resume() (SIGCONT).
+    void stall() const;
+    void resume() const;
 
 private:
-
     std::string name_;
     unsigned period_;
     pid_t pid_ = -1;
@@ -58,6 +61,10 @@ public:
     std::string portName() const;
     // True while some output is connected to the input port.
     bool connected() const;
+    // True while the server has a client of that name, with ports or without.
+    bool hasClient(const std::string& name) const;
+    // Connects the output port named `source` to the input port; throws std::runtime_error when refused.
+    void connectFrom(const std::string& source);
     // Waits until at least `count` events have arrived or `timeout` has passed, and returns every
     // event received so far, each as its exact bytes, in arrival order.
     std::vector<MidiBytes> waitForEvents(size_t count,

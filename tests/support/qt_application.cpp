@@ -1,6 +1,7 @@
 // The test programs' shared QApplication and a bounded event-loop spin.
 #include "tests/support/qt_application.h"
 
+#include "tests/support/temp_folder.h"
 #include "tests/support/test_message_presenter.h"
 #include "app/program_paths.h"
 
@@ -12,10 +13,23 @@
 #include <chrono>
 #include <thread>
 
+namespace {
+
+// The test program's own folder, removed with the program's statics at its exit.
+const TempFolder& testFolder()
+{
+    static const TempFolder folder;
+    return folder;
+}
+
+} // namespace
+
 void ensureQtApplication()
 {
     if (QCoreApplication::instance()) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt would otherwise make a runtime folder of its own under the temporary folder and keep it.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", testFolder().path().c_str());
     static int argc = 1;
     static char name[] = "pixono_tests";
     static char* argv[] = {name, nullptr};
@@ -26,15 +40,10 @@ void ensureQtApplication()
     InstallMessagePresenter(&testMessagePresenter());
 }
 
-// Each test program keeps its settings file in a fresh folder of its own, never beside the binary.
+// Each test program keeps its settings file in its own folder, never beside the binary.
 void useTestProgramPaths()
 {
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/pixono-test-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        return std::string(made ? made : "/tmp");
-    }();
-    setProgramPaths(programPathsFor(folder + "/pixono"));
+    setProgramPaths(programPathsFor(testFolder().file("pixono")));
 }
 
 TestMessagePresenter& testMessagePresenter()

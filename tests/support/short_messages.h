@@ -1,5 +1,5 @@
 // Short messages as the tests name them: (status, data 1, data 2), decoded from what a fake driver
-// recorded, with makers for the pad's note and controller messages.
+// recorded, with makers for the pad's note, controller, pressure and pitch bend messages.
 #pragma once
 
 #include "tests/support/fake_midi_driver.h"
@@ -18,6 +18,14 @@ inline std::ostream& operator<<(std::ostream& out, const Msg& m)
 inline Msg noteOn(int note, int velocity, int channel = 0) { return {144 + channel, note, velocity}; }
 inline Msg noteOff(int note, int velocity, int channel = 0) { return {128 + channel, note, velocity}; }
 inline Msg control(int controller, int value, int channel = 0) { return {176 + channel, controller, value}; }
+inline Msg pressure(int value, int channel = 0) { return {208 + channel, value, 0}; }
+inline Msg bend(int value, int channel = 0) { return {224 + channel, value & 127, value >> 7}; }
+// RPN 0, pitch bend sensitivity, of `range` semitones, closed by the null RPN.
+inline std::vector<Msg> bendRangeRpn(int range, int channel = 0)
+{
+    return {control(101, 0, channel), control(100, 0, channel), control(6, range, channel),
+            control(38, 0, channel), control(101, 127, channel), control(100, 127, channel)};
+}
 
 // The short messages the driver has recorded, in order.
 inline std::vector<Msg> shortMessagesOf(const FakeMidiDriver& driver)

@@ -1,6 +1,8 @@
 // Temporary folders and whole-file helpers for tests.
 #include "tests/support/temp_folder.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -14,8 +16,10 @@ TempFolder::TempFolder()
     path_ = pattern + "/";
 }
 
+// A forked child that exits normally leaves the folder to the process that made it.
 TempFolder::~TempFolder()
 {
+    if (getpid() != owner_) return;
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
 }

@@ -1,6 +1,9 @@
 // A fresh folder under the system's temporary folder, removed with everything in it at the end of a test.
 #pragma once
 
+#include <sys/types.h>
+#include <unistd.h>
+
 #include <string>
 
 class TempFolder {
@@ -16,6 +19,7 @@ public:
 
 private:
     std::string path_;
+    pid_t owner_ = getpid();
 };
 
 // The file's whole content; an empty text when it cannot be read.

@@ -24,35 +24,69 @@ std::string nameOf(const DeviceTable& table, uint32_t id)
 
 } // namespace
 
-TEST(DeviceName, LongNamesKeepTheirStartAndEndAroundAnEllipsis)
+// A shortened name as its start, the hash in the cut, and its end.
+struct Cut {
+    std::string head, hash, tail;
+};
+
+Cut cutOf(const std::string& shortName)
 {
-    EXPECT_EQ(shortDeviceName(std::string(31, 'a'), 31), std::string(31, 'a'));
-    EXPECT_EQ(shortDeviceName("a2j:Midi Through [14] (playback): Midi Through Port-0", 31),
-              "a2j:Midi Throu\u2026Through Port-0");
-    EXPECT_EQ(shortDeviceName(std::string(20, 'b') + std::string(20, 'c'), 10), "bbb\u2026cccc");
-    // Neither part splits a two-byte "é": the start backs off, the end moves on.
-    EXPECT_EQ(shortDeviceName("a\u00E9cdefgh", 7), "a\u2026gh");
-    EXPECT_EQ(shortDeviceName("abcdefg\u00E9x", 7), "ab\u2026x");
+    const std::string ellipsis = "\u2026";
+    const size_t first = shortName.find(ellipsis);
+    const size_t second = shortName.find(ellipsis, first + 1);
+    if (first == std::string::npos || second == std::string::npos) return {shortName, {}, {}};
+    return {shortName.substr(0, first), shortName.substr(first + 3, second - first - 3), shortName.substr(second + 3)};
 }
 
-TEST(DeviceTable, ListedNamesStandForOneDeviceEach)
+TEST(DeviceName, LongNamesKeepTheirStartAndEndAroundAHashOfTheWholeName)
 {
-    const std::string longA = "client:" + std::string(40, 'p') + "-A";
-    const std::string longB = "client:" + std::string(40, 'p') + "-B";
+    EXPECT_EQ(shortDeviceName(std::string(31, 'a'), 31), std::string(31, 'a'));
+    const std::string through = "a2j:Midi Through [14] (playback): Midi Through Port-0";
+    const std::string shortened = shortDeviceName(through, 31);
+    EXPECT_EQ(shortened.size(), 31u);
+    const Cut cut = cutOf(shortened);
+    EXPECT_EQ(cut.head, "a2j:Midi T");
+    EXPECT_EQ(cut.tail, through.substr(through.size() - 11));
+    ASSERT_EQ(cut.hash.size(), 4u);
+    EXPECT_EQ(cut.hash.find_first_not_of("0123456789abcdef"), std::string::npos);
+    // Neither part splits a two-byte "é": the start backs off, the end moves on.
+    EXPECT_EQ(cutOf(shortDeviceName("ab\u00E9defghijklmnopqr", 16)).head, "ab");
+    EXPECT_EQ(cutOf(shortDeviceName("abcdefghijklmnop\u00E9xy", 16)).tail, "xy");
+}
+
+TEST(DeviceName, LongNamesThatShareStartAndEndShortenApartAndAlwaysTheSameWay)
+{
+    const std::string longA = "client:" + std::string(20, 'p') + "A" + std::string(20, 'p') + ":in";
+    const std::string longB = "client:" + std::string(20, 'p') + "B" + std::string(20, 'p') + ":in";
+    DeviceTable ab, ba;
+    ab.refresh({{{"1", longA}, {"2", longB}}});
+    ba.refresh({{{"2", longB}, {"1", longA}}});
+    EXPECT_NE(nameOf(ab, 0), nameOf(ab, 1));
+    EXPECT_EQ(nameOf(ab, 0), shortDeviceName(longA, 31));
+    EXPECT_EQ(nameOf(ba, 1), nameOf(ab, 0)) << "the same port gets the same name in any order";
+    EXPECT_EQ(nameOf(ba, 0), nameOf(ab, 1));
+}
+
+TEST(DeviceTable, ListedNamesStandForOneDeviceEachAndKeepTheirNames)
+{
     DeviceTable table;
-    table.refresh({{{"1", longA}, {"2", longB}, {"3", "Synth"}}, {{"4", "SYNTH"}}});
-    EXPECT_EQ(nameOf(table, 0), "client:ppppppp\u2026pppppppppppp-A");
-    EXPECT_EQ(nameOf(table, 1), "client:ppppppp\u2026pppppppppppp-B");
-    EXPECT_EQ(nameOf(table, 2), "Synth");
-    EXPECT_EQ(nameOf(table, 3), "SYNTH 2");
-    // Only listed devices hold a name: once the first leaves, the other lists as it is.
-    table.refresh({{{"1", longA}, {"2", longB}}, {{"4", "SYNTH"}}});
-    EXPECT_EQ(nameOf(table, 3), "SYNTH");
+    table.refresh({{{"1", "Synth"}}, {{"2", "SYNTH"}, {"3", "\u00C4rger"}, {"4", "\u00E4rger"}}});
+    EXPECT_EQ(nameOf(table, 0), "Synth");
+    EXPECT_EQ(nameOf(table, 1), "SYNTH 2");
+    EXPECT_EQ(nameOf(table, 3), "\u00E4rger 2") << "letter case beyond ASCII, as the window compares it";
+    // Once the first leaves, the other keeps its number, so a stored "SYNTH 2" still means it.
+    table.refresh({{}, {{"2", "SYNTH"}}});
+    EXPECT_EQ(nameOf(table, 1), "SYNTH 2");
+    // A new device takes the free name; the first, back again, gets the next number.
+    table.refresh({{}, {{"2", "SYNTH"}, {"5", "synth"}}});
+    EXPECT_EQ(nameOf(table, 4), "synth");
+    table.refresh({{{"1", "Synth"}}, {{"2", "SYNTH"}, {"5", "synth"}}});
+    EXPECT_EQ(nameOf(table, 0), "Synth 3");
 
     const std::string same(40, 'q');
-    table.refresh({{{"5", same}, {"6", same}}});
-    EXPECT_EQ(nameOf(table, 4), std::string(14, 'q') + "\u2026" + std::string(14, 'q'));
-    EXPECT_EQ(nameOf(table, 5), std::string(13, 'q') + "\u2026" + std::string(13, 'q') + " 2");
+    table.refresh({{{"6", same}, {"7", same}}});
+    EXPECT_EQ(nameOf(table, 5), shortDeviceName(same, 31));
+    EXPECT_EQ(nameOf(table, 6), shortDeviceName(same, 29) + " 2");
 }
 
 TEST(DeviceTable, FirstScanListsBackEndsInOrder)

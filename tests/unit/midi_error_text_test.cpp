@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <vector>
 
 TEST(MidiErrorText, EveryCodeHasATextOfItsOwn)
 {
@@ -69,4 +70,18 @@ TEST(ShortMessageLength, RefusesWhatNoShortMessageStartsWith)
     EXPECT_EQ(shortMessageLength(0xF7), 0u);
     EXPECT_EQ(shortMessageLength(0xF4), 0u);
     EXPECT_EQ(shortMessageLength(0xF5), 0u);
+}
+
+TEST(IsRelease, OnlyMessagesThatEndNotesOrUndoThemAreReleases)
+{
+    struct Case {
+        std::vector<uint8_t> bytes;
+        bool release;
+    };
+    const Case cases[] = {
+        {{0x8F, 60, 64}, true},   {{0x93, 60, 0}, true},    {{0x90, 60, 1}, false},  {{0xB0, 120, 0}, true},
+        {{0xBF, 123, 0}, true},   {{0xB0, 121, 0}, false},  {{0xB0, 1, 0}, false},   {{0xE5, 0, 64}, true},
+        {{0xE0, 1, 64}, false},   {{0xE0, 0, 63}, false},   {{0xD3, 0}, true},       {{0xD0, 1}, false},      {{0x80, 60}, false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(isRelease(c.bytes.data(), c.bytes.size()), c.release) << int(c.bytes[0]);
 }

@@ -75,6 +75,23 @@ TEST_F(PadFailureTest, RefusedNoteOffAtTheReleaseStillLiftsTheButtonsAndTheNextP
     EXPECT_THAT(sent(), ElementsAre(noteOn(31, 96), noteOff(31, 96), noteOn(63, 32)));
 }
 
+// A full queue refuses exactly when Panic is needed: whatever is refused, the rest still goes out,
+// and the first refusal is the one reported.
+TEST_F(PadFailureTest, PanicSendsEverythingItCanAndReportsTheFirstRefusalOnce)
+{
+    pad->ImagePadMouseDown(kLeft, P1x, P1y);
+    driver.fail(MidiCall::ShortMsg, MIDIERR_NOTREADY, std::nullopt, 1);   // the note off
+    driver.fail(MidiCall::ShortMsg, MMSYSERR_ERROR, std::nullopt, 1);     // channel 1's All Sound Off
+    expectError([&] { pad->Panic(); }, FakeMidiDriver::errorText(MIDIERR_NOTREADY));
+    std::vector<Msg> expected = {noteOn(31, 96), control(123, 0, 0)};
+    for (int channel = 1; channel < 16; ++channel) {
+        expected.push_back(control(120, 0, channel));
+        expected.push_back(control(123, 0, channel));
+    }
+    EXPECT_EQ(sent(), expected);
+    EXPECT_TRUE(pad->state().noteSounding) << "a refused note off is tried again";
+}
+
 TEST_F(PadFailureTest, AbsurdCoordinatesAndWheelRaiseIntegerOverflow)
 {
     expectError([&] { pad->ImagePadMouseDown(kLeft, 20'000'000, 0); }, "Integer overflow");
@@ -111,6 +128,18 @@ TEST_F(PadFailureTest, NothingIsAllocatedBetweenTheSendsAndTheDriver)
     pad->ImagePadMouseMove(P2x, P2y);
     EXPECT_EQ(host.allocationsAtSample - host.allocationsAfterCaption, 0u);
     EXPECT_EQ(sent().size(), 6u + 1 + 1 + 2);
+
+    // Gliding with pressure: a bend and a pressure, then a handover.
+    zones.pitchMode = TPitchMode::Glide;
+    zones.afterAttack = TAfterAttack::Pressure;
+    pad->SetPlaying(zones);
+    pad->ImagePadMouseMove(P1x, P1y);
+    const size_t before = sent().size();
+    pad->ImagePadMouseMove(P1x + 5, P2y);
+    EXPECT_EQ(host.allocationsAtSample - host.allocationsAfterCaption, 0u);
+    pad->ImagePadMouseMove(P3x, P3y);
+    EXPECT_EQ(host.allocationsAtSample - host.allocationsAfterCaption, 0u);
+    EXPECT_EQ(sent().size(), before + 2 + 4);
 }
 
 } // namespace

@@ -79,9 +79,9 @@ TEST_F(PadNotesTest, NoteAndVelocityComeFromThePadSizeAndClamp)
     click(399, 398);  // the pad's last column and row
     click(400, 0);    // the pad's right edge and top row, as the caption shows them: X127, Y127
     click(-3, -5);    // beyond the top left: 0 and 128
-    click(600, 700);  // beyond the bottom right: 190 and -95
+    click(600, 700);  // beyond the bottom right: 190 and -95, a velocity of 0 played as 1
     EXPECT_THAT(sent(), ElementsAre(noteOn(126, 1), noteOff(126, 1), noteOn(127, 127), noteOff(127, 127),
-                                    noteOn(0, 127), noteOff(0, 127), noteOn(127, 0), noteOff(127, 0)));
+                                    noteOn(0, 127), noteOff(0, 127), noteOn(127, 1), noteOff(127, 1)));
     host.padW = 800;  // a wider pad spreads the same notes further
     click(400, 0);
     EXPECT_EQ(sent().back(), noteOff(63, 127));

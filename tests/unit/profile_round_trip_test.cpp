@@ -1,4 +1,5 @@
-// Random files edited again and again: each edit must read back, and change nothing else.
+// Random files edited again and again: each edit must read back, and change nothing else; one text
+// kept in memory through all the edits must come out as the texts edited one at a time.
 #include "platform/profile_text.h"
 
 #include <gtest/gtest.h>
@@ -93,11 +94,12 @@ void expectOneLocalChange(const std::string& before, const std::string& after)
 
 } // namespace
 
-TEST(ProfileRoundTrip, RandomEditsReadBackAndLeaveEveryOtherValueAndLineAlone)
+TEST(ProfileRoundTrip, RandomEditsReadBackAndLeaveEveryOtherValueAndLineAloneAlsoInOneKeptText)
 {
     for (unsigned seed = 1; seed <= 300; ++seed) {
         RandomProfile random(seed);
         std::string text = random.file();
+        ProfileText kept(text);
         for (int edit = 0; edit < 10; ++edit) {
             const std::string section = random.name(sections);
             const std::string key = random.name(keys);
@@ -105,8 +107,11 @@ TEST(ProfileRoundTrip, RandomEditsReadBackAndLeaveEveryOtherValueAndLineAlone)
             ASSERT_TRUE(isWritableProfileEntry(section, key, value));
             const std::string edited = withProfileValue(text, section, key, value);
             ASSERT_EQ(profileValue(edited, section, key), value) << text << "\n---\n" << edited;
+            EXPECT_EQ(kept.setValue(section, key, value), edited != text);
+            ASSERT_EQ(kept.text(), edited) << text;
             for (const auto& otherSection : sections) {
                 for (const auto& otherKey : keys) {
+                    EXPECT_EQ(kept.value(otherSection, otherKey), profileValue(edited, otherSection, otherKey));
                     if (sameName(otherSection, section) && sameName(otherKey, key)) continue;
                     EXPECT_EQ(profileValue(edited, otherSection, otherKey), profileValue(text, otherSection, otherKey))
                         << otherSection << "/" << otherKey << " in\n" << edited;

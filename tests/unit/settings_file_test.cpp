@@ -20,7 +20,9 @@ TEST(SettingsInteger, StoredFormsAndTheirDefaults)
     }
 }
 
-TEST(SettingsFile, ValuesReadBackAsWrittenAndMissingOnesTakeTheDefault)
+// The file is read once and stored once: until Flush() it stays as it was, and a file changed
+// behind the object's back is written over whole.
+TEST(SettingsFile, ValuesReadBackAsWrittenAndAreStoredTogetherByFlush)
 {
     TempFolder folder;
     TSettingsFile settings(folder.file("pixono.INI"));
@@ -30,6 +32,10 @@ TEST(SettingsFile, ValuesReadBackAsWrittenAndMissingOnesTakeTheDefault)
     settings.WriteString("Settings", "MidiOutPort", " Synth \"A\" ");
     EXPECT_EQ(settings.ReadInteger("settings", "left", 0), std::numeric_limits<int32_t>::min());
     EXPECT_EQ(settings.ReadString("Settings", "MidiOutPort", ""), " Synth \"A\" ");
+    EXPECT_EQ(readFileBytes(settings.FileName()), "");
+    writeFileBytes(settings.FileName(), "[Settings]\nTop=1\n");
+    EXPECT_FALSE(settings.ValueExists("Settings", "Top"));
+    settings.Flush();
     EXPECT_EQ(readFileBytes(settings.FileName()), "[Settings]\nLeft=-2147483648\nMidiOutPort=\" Synth \"A\" \"\n");
 }
 
@@ -41,14 +47,16 @@ TEST(SettingsFile, FailedWriteRaisesWithTheFileNameAndKeepsTheOldFile)
         TSettingsFile settings(name);
         try {
             settings.WriteInteger("Settings", "Left", 1);
+            settings.Flush();
             ADD_FAILURE() << "no error for " << name;
         } catch (const Exception& error) {
             EXPECT_EQ(error.message(), "Unable to write to " + name);
         }
     }
-    const std::string before = "[Settings]\nImageFile=/old.bmp\n";
-    writeFileBytes(folder.file("pixono.INI"), before);
+    // A refused entry keeps what was written before it and skips the rest.
+    writeFileBytes(folder.file("pixono.INI"), "[Settings]\nImageFile=/old.bmp\n");
     TSettingsFile settings(folder.file("pixono.INI"));
+    settings.WriteInteger("Settings", "Left", 1);
     EXPECT_THROW(settings.WriteString("Settings", "ImageFile", "/new\n.bmp"), Exception);
-    EXPECT_EQ(readFileBytes(settings.FileName()), before);
+    EXPECT_EQ(readFileBytes(settings.FileName()), "[Settings]\nImageFile=/old.bmp\nLeft=1\n");
 }

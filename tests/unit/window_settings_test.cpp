@@ -199,3 +199,28 @@ TEST_F(WindowSettings, PlayingChoicesAreReadIntoTheirRangesAndWrittenOnlyWhenCha
                                    "Height=454\nMidiOutPort=\nMidiOutChannel=1\nNoteLow=30\nNoteHigh=90\n"
                                    "WheelController=119\nGreenController=16\nBlueController=5\n");
 }
+
+TEST_F(WindowSettings, ExpressionChoicesAreReadLikeThePlayingKeysAndWrittenOnlyWhenChangedOrPresent)
+{
+    restartWith("[Settings]\nPitchMode=gLIDE\nBendRange=0\nAfterAttack=Sideways\nAfterAttackController=200\n"
+                "VelocityCurve=HARD\n");
+    TPlayingSettings expected;
+    expected.pitchMode = TPitchMode::Glide;
+    expected.bendRange = 1;
+    expected.afterAttackController = 119;
+    expected.velocityCurve = TVelocityCurve::Hard;
+    EXPECT_EQ(window.playing, expected);
+    saveWindowSettings(window, file);
+    EXPECT_EQ(readFileBytes(file), "[Settings]\nPitchMode=Glide\nBendRange=1\nAfterAttack=None\n"
+                                   "AfterAttackController=119\nVelocityCurve=Hard\nLeft=0\nTop=106\nWidth=416\n"
+                                   "Height=454\nMidiOutPort=\nMidiOutChannel=1\n");
+
+    window.playing = {};
+    restartWith("[Settings]\nBendRange=99\n");
+    EXPECT_EQ(window.playing.bendRange, 48);
+    window.playing.afterAttack = TAfterAttack::Pressure;
+    window.playing.bendRange = 2;
+    saveWindowSettings(window, file);
+    EXPECT_EQ(readFileBytes(file), "[Settings]\nBendRange=2\nLeft=0\nTop=106\nWidth=416\nHeight=454\n"
+                                   "MidiOutPort=\nMidiOutChannel=1\nAfterAttack=Pressure\n");
+}

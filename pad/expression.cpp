@@ -1,0 +1,53 @@
+// The names of the expression choices and the velocity curves.
+#include "pad/expression.h"
+
+#include "pad/playing.h"
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+template <size_t N>
+std::string_view nameIn(const std::array<std::string_view, N>& names, uint8_t index)
+{
+    return index < N ? names[index] : std::string_view();
+}
+
+} // namespace
+
+std::string_view ChoiceName(TPitchMode mode)
+{
+    return nameIn(std::array<std::string_view, 2>{"Steps", "Glide"}, static_cast<uint8_t>(mode));
+}
+
+std::string_view ChoiceName(TAfterAttack axis)
+{
+    return nameIn(std::array<std::string_view, 3>{"None", "Pressure", "Controller"}, static_cast<uint8_t>(axis));
+}
+
+std::string_view ChoiceName(TVelocityCurve curve)
+{
+    return nameIn(std::array<std::string_view, 3>{"Linear", "Soft", "Hard"}, static_cast<uint8_t>(curve));
+}
+
+template <class Choice>
+std::optional<Choice> ChoiceNamed(std::string_view name)
+{
+    for (uint8_t i = 0; !ChoiceName(Choice(i)).empty(); ++i)
+        if (SameIgnoringCase(ChoiceName(Choice(i)), name)) return Choice(i);
+    return std::nullopt;
+}
+template std::optional<TPitchMode> ChoiceNamed(std::string_view);
+template std::optional<TAfterAttack> ChoiceNamed(std::string_view);
+template std::optional<TVelocityCurve> ChoiceNamed(std::string_view);
+
+uint8_t CurvedVelocity(TVelocityCurve curve, int32_t linear, int32_t bottom, int32_t top)
+{
+    const double span = top - bottom, above = linear - bottom;
+    if (curve == TVelocityCurve::Linear || span == 0) return static_cast<uint8_t>(linear);
+    // span × √(above ÷ span) and span × (above ÷ span)², with above and span of one sign.
+    const double bent =
+        curve == TVelocityCurve::Soft ? std::copysign(std::sqrt(above * span), span) : above * above / span;
+    return static_cast<uint8_t>(bottom + std::lround(bent));
+}

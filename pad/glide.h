@@ -1,0 +1,29 @@
+// What a held note's move sends when it glides: the pitch a pad column asks for, the pitch bend that
+// sounds it relative to the note on, and the point where the note is handed over to another. Pure
+// arithmetic on the playing map, for the pad controller's pointer path: nothing allocates.
+#pragma once
+
+#include "pad/playing.h"
+
+#include <cstdint>
+
+inline constexpr uint16_t kBendCentre = 8192;
+
+// The note a gliding press plays at column x: the note of the zone under it, where the continuous
+// pad counts as 128 zones, one per note.
+uint8_t GlideNoteAt(const TPlayingMap& map, int32_t x, int32_t width);
+// The pitch in semitones at column x: exactly a zone's note at its centre, linear between the centres
+// of neighbouring zones, the first note left of the first centre and the last right of the last.
+double GlidePitchAt(const TPlayingMap& map, int32_t x, int32_t width);
+// 8192 + round(semitones × 8192 ÷ range), held to 0..16383.
+uint16_t PitchBendOf(double semitones, int range);
+
+struct TGlideStep {
+    uint8_t note;   // the note to sound: the sounding one, or the one handed over to
+    uint16_t bend;  // relative to `note`
+    bool handover;  // end the sounding note and start `note`
+    bool operator==(const TGlideStep&) const = default;
+};
+// What a move to column x asks of a gliding `sounding` note: the note is handed over to the note
+// under the pointer when the pitch is more than the bend range away from it (and that note is another).
+TGlideStep GlideStepAt(const TPlayingMap& map, uint8_t sounding, int32_t x, int32_t width);

@@ -1,0 +1,131 @@
+// The real window as a session client of a fake session manager: nothing listed or opened before the
+// open, the open's errors, unsaved changes told once, a save's failure as a reply and never a box, and
+// a NSM_URL that names no manager.
+#include "app/session/nsm_client.h"
+#include "platform/our_port_names.h"
+#include "tests/gui/main_window_fixture.h"
+#include "tests/support/fake_session_manager.h"
+#include "tests/support/temp_folder.h"
+
+#include <filesystem>
+
+namespace {
+
+using ::testing::IsEmpty;
+
+class SessionWindow : public MainWindowTest {
+protected:
+    SessionWindow() { driver.addDevice("Synth"); }
+    ~SessionWindow() override
+    {
+        form.reset();
+        session.reset();
+        useTestProgramPaths();
+        setOurClientIdPrefix({});
+    }
+
+    // The window started under the fake manager, which has accepted its announce.
+    void openUnderSession()
+    {
+        session = NsmClient::Announce(manager.url(), "pixono");
+        ASSERT_TRUE(session);
+        form = std::make_unique<TFormMain>(nullptr, session.get());
+        form->show();
+        ASSERT_TRUE(wait("/nsm/server/announce"));
+        manager.acceptAnnounce();
+    }
+    std::optional<OscMessage> wait(const std::string& path, const std::string& first = {})
+    {
+        return manager.waitFor(path, first, std::chrono::seconds(5), [] { processEventsOnce(); });
+    }
+    // The messages of `path` received so far.
+    size_t count(const std::string& path) const
+    {
+        size_t n = 0;
+        for (const OscMessage& message : manager.received()) n += message.path == path;
+        return n;
+    }
+
+    FakeSessionManager manager;
+    std::unique_ptr<NsmClient> session;
+    TempFolder folder;
+};
+
+TEST_F(SessionWindow, ListsAndOpensNoPortBeforeTheOpenThenLoadsTheSessionsSettings)
+{
+    std::filesystem::create_directories(folder.file("Pixono.nA"));
+    writeFileBytes(folder.file("Pixono.nA/pixono.INI"), "[Settings]\nMidiOutPort=Synth\nMidiOutChannel=7\n");
+    openUnderSession();
+    processEventsUntil([] { return false; }, 100);
+    EXPECT_EQ(form->ComboBoxMidiOutPort->count(), 0);
+    EXPECT_EQ(driver.openDeviceCount(), 0u);
+
+    manager.open(folder.file("Pixono.nA"), "Pixono.nA");
+    ASSERT_TRUE(wait("/reply", "/nsm/client/open"));
+    EXPECT_EQ(driver.openDeviceCount(), 1u);
+    EXPECT_EQ(form->GetMidiOutChannel(), 7);
+    EXPECT_EQ(count("/nsm/client/is_dirty"), 0u) << "loading is no change";
+}
+
+TEST_F(SessionWindow, AnOpenThatCannotBeDoneRepliesWithItsErrorCode)
+{
+    writeFileBytes(folder.file("file"), "");
+    std::filesystem::create_directories(folder.file("Pixono.nB/pixono.INI"));
+    const struct {
+        std::string path;
+        int code;
+    } cases[] = {
+        {folder.file("file/Pixono.nA"), NsmClient::kErrCreateFailed},   // its folder cannot be made
+        {folder.file("Pixono.nB"), NsmClient::kErrBadProject},          // its settings file is a folder
+    };
+    for (const auto& c : cases) {
+        openUnderSession();
+        manager.open(c.path, "Pixono.nX");
+        const std::optional<OscMessage> error = wait("/error", "/nsm/client/open");
+        ASSERT_TRUE(error) << c.path;
+        ASSERT_EQ(error->args.size(), 3u);
+        EXPECT_EQ(error->args[1], std::to_string(c.code)) << c.path;
+        EXPECT_EQ(driver.openDeviceCount(), 0u) << c.path;
+        EXPECT_THAT(boxes(), IsEmpty());
+        form.reset();
+    }
+}
+
+TEST_F(SessionWindow, ChangesAreToldOnceAndASaveMakesItCleanOrRepliesWithItsFailure)
+{
+    openUnderSession();
+    manager.open(folder.file("Pixono.nA"), "Pixono.nA");
+    ASSERT_TRUE(wait("/reply", "/nsm/client/open"));
+    form->SetMidiOutChannel(5);
+    form->SetMidiOutChannel(6);
+    ASSERT_TRUE(wait("/nsm/client/is_dirty"));
+
+    manager.save();
+    ASSERT_TRUE(wait("/reply", "/nsm/client/save"));
+    EXPECT_EQ(count("/nsm/client/is_dirty"), 1u);
+    EXPECT_EQ(count("/nsm/client/is_clean"), 1u);
+    EXPECT_NE(readFileBytes(folder.file("Pixono.nA/pixono.INI")).find("MidiOutChannel=6"), std::string::npos);
+
+    form->SetMidiOutChannel(2);
+    ASSERT_TRUE(wait("/nsm/client/is_dirty"));
+    std::filesystem::remove(folder.file("Pixono.nA/pixono.INI"));
+    std::filesystem::create_directories(folder.file("Pixono.nA/pixono.INI"));
+    manager.save();
+    const std::optional<OscMessage> error = wait("/error", "/nsm/client/save");
+    ASSERT_TRUE(error);
+    ASSERT_EQ(error->args.size(), 3u);
+    EXPECT_NE(error->args[2].find("Unable to write"), std::string::npos) << error->args[2];
+    EXPECT_THAT(boxes(), IsEmpty());
+}
+
+TEST(SessionUrl, AnUrlThatNamesNoManagerMeansNoSessionWithOneLineOnStandardError)
+{
+    for (const char* url : {"not an url", "osc.tcp://localhost:1/"}) {
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(NsmClient::Announce(url, "pixono"), nullptr) << url;
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    }
+}
+
+} // namespace
