@@ -14,8 +14,10 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QScreen>
-#include <QTimer>
 #include <QTabWidget>
+#include <QTimer>
+
+#include <malloc.h>
 
 namespace {
 
@@ -153,7 +155,16 @@ bool TFormMain::event(QEvent* event)
     const bool handled = QWidget::event(event);
     const QEvent::Type type = event->type();
     // Queued behind the first paint, so the port starts once the first frame is on the screen.
-    if (type == QEvent::Paint && !midiOutPortStarted_) QTimer::singleShot(0, this, [this] { StartMidiOutPort(); });
+    if (type == QEvent::Paint && !firstFrameShown_) {
+        firstFrameShown_ = true;
+        QTimer::singleShot(0, this, [this] {
+            emit FirstFrameShown();
+            StartMidiOutPort();
+            // Much of the heap that the start-up used is free again (the icon's images, the port
+            // scan): handed back, it leaves the program small at rest.
+            malloc_trim(0);
+        });
+    }
     if (type == QEvent::WindowDeactivate || type == QEvent::Hide ||
         (type == QEvent::WindowStateChange && windowState().testFlag(Qt::WindowMinimized)))
         CancelPointerCapture();

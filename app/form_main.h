@@ -101,6 +101,8 @@ public:
     // first one listed when none is stored.
     void StartMidiOutPort();
     bool MidiOutPortStarted() const { return midiOutPortStarted_; }
+    // Once the first frame is shown, just before the port starts, for work that frame does not need.
+    Q_SIGNAL void FirstFrameShown();
     // A key from the key preview; true when it was a playing key of the Pad page and is taken.
     bool ComputerKey(const QKeyEvent& key);
     const THeldKeys& HeldKeys() const { return heldKeys_; }
@@ -193,6 +195,7 @@ private:
     bool portIsFirstListed_ = false;  // the open port was opened as the default, not chosen
     bool settingsOpened_ = false;     // OpenSettings has run: the port may start
     bool midiOutPortStarted_ = false;
+    bool firstFrameShown_ = false;
     TAwaitedPort* awaitedPort_ = nullptr;
     QString lastPictureFile_;
     bool leftCaptured_ = false;  // a left press on the pad has not yet been released

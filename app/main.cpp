@@ -21,5 +21,6 @@ int main(int argc, char* argv[])
     // Announced before the window exists, which waits for the session's open.
     const std::unique_ptr<NsmClient> session = NsmClient::FromEnvironment(argv[0]);
     TFormMain formMain(nullptr, session.get());
+    QObject::connect(&formMain, &TFormMain::FirstFrameShown, &applyWindowIcon);
     return runUntilClosed(formMain);
 }
