@@ -9,7 +9,7 @@ JOBS ?= $(shell nproc)
 # Our own builds treat warnings as errors; a packager's plain cmake build does not.
 CONFIGURE = cmake -S . -DPIXONO_WERROR=ON
 
-.PHONY: run build-tests test test-sanitize test-tsan fuzz bench package package-check deps-run deps-package deps-test
+.PHONY: run build-tests test test-sanitize test-tsan fuzz bench bench-startup package package-check deps-run deps-package deps-test
 
 deps-run:
 	@scripts/install-deps run
@@ -64,6 +64,11 @@ fuzz: deps-test
 
 bench: build-tests
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done
+
+# Start-up against a bare Qt window with the same widgets under Xvfb and a JACK dummy server:
+# prints the figures and gates on none (RUNS starts of each, 5 unless set).
+bench-startup: build-tests
+	bench/startup/startup.sh $(BUILD)
 
 # The Debian package of a Release build installed to /usr, in a build folder of its own, built with the
 # distribution's hardening flags. SOURCE_DATE_EPOCH, the last commit's time unless given (the changelog's

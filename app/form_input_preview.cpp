@@ -1,5 +1,5 @@
-// Key presses go to FormKeyDown and on to their control (Alt characters type nothing); wheel events
-// go to FormMouseWheel and stop.
+// Key presses and releases that play the Pad page stop there; other key presses go to FormKeyDown
+// and on to their control (Alt characters type nothing); wheel events go to FormMouseWheel and stop.
 #include "app/form_input_preview.h"
 
 #include "app/form_main.h"
@@ -33,9 +33,11 @@ bool TFormInputPreview::isAltCharacter(const QKeyEvent& key)
 
 bool TFormInputPreview::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         if (!isFirstKeyReceiver(watched)) return false;
         const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (form_.ComputerKey(key)) return true;
+        if (event->type() == QEvent::KeyRelease) return false;
         form_.FormKeyDown(key.key(), key.modifiers());
         return isAltCharacter(key);
     }

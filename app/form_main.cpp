@@ -15,6 +15,9 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
+
+#include <malloc.h>
 
 namespace {
 
@@ -29,8 +32,8 @@ QtPictureDialog& qtPictureDialog()
 } // namespace
 
 TFormMain::TFormMain(QWidget* parent, NsmClient* session)
-    : QWidget(parent), MidiOutput(new TMidiOutput(this)), pad_(*this, *MidiOutput), session_(session),
-      pictureDialog_(&qtPictureDialog()),
+    : QWidget(parent), MidiOutput(new TMidiOutput(this)), pad_(*this, *MidiOutput), heldKeys_(*MidiOutput),
+      session_(session), pictureDialog_(&qtPictureDialog()),
       awaitedPort_(new TAwaitedPort([this] { return OpenAwaitedMidiOutPort(); },
                                     [this] { TellMidiOutPortMissing(); }, this))
 {
@@ -71,6 +74,7 @@ void TFormMain::FormDestroy()
 {
     Guarded([this] {
         if (SavesOnClose()) SaveSettings();
+        heldKeys_.ReleaseAll();
         pad_.EndSoundingNote();
         MidiOutput->Close();
     });
@@ -88,9 +92,11 @@ void TFormMain::ShowHandlerError(const std::exception& error) noexcept
 }
 
 // A left drag in progress ends before any box opens: the pad sees the left released, with nothing
-// held, at (-1, -1). An error of that release is shown first, through the same guard.
+// held, at (-1, -1). An error of that release is shown first, through the same guard. Held computer
+// keys may never see their releases either, so their notes end too.
 void TFormMain::CancelPointerCapture() noexcept
 {
+    if (heldKeys_.AnySounding()) Guarded([this] { heldKeys_.ReleaseAll(); });
     if (!leftCaptured_) return;
     leftCaptured_ = false;
     Guarded([this] { pad_.ImagePadMouseUp(TShiftState{}, -1, -1); });
@@ -143,11 +149,22 @@ void TFormMain::SetOuterBounds(const QRect& bounds)
 // Fits the outer bounds set before the first show to the frame, as soon as the platform reports it
 // and the window is in its normal state; otherwise every start would grow the window by its frame.
 // A window that is deactivated, hidden or minimised may never see the pad's left release, so the
-// drag ends there.
+// drag ends there. The first paint starts the port.
 bool TFormMain::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
     const QEvent::Type type = event->type();
+    // Queued behind the first paint, so the port starts once the first frame is on the screen.
+    if (type == QEvent::Paint && !firstFrameShown_) {
+        firstFrameShown_ = true;
+        QTimer::singleShot(0, this, [this] {
+            emit FirstFrameShown();
+            StartMidiOutPort();
+            // Much of the heap that the start-up used is free again (the icon's images, the port
+            // scan): handed back, it leaves the program small at rest.
+            malloc_trim(0);
+        });
+    }
     if (type == QEvent::WindowDeactivate || type == QEvent::Hide ||
         (type == QEvent::WindowStateChange && windowState().testFlag(Qt::WindowMinimized)))
         CancelPointerCapture();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/session/session_document.h"
+#include "pad/held_keys.h"
 #include "pad/pad_controller.h"
 
 #include <QRect>
@@ -21,6 +22,7 @@ class TAwaitedPort;
 class QComboBox;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -93,6 +95,18 @@ public:
     // Any control of the Playing panel; `control` is the one the user changed.
     void PlayingControlChange(const QObject* control);
 
+    // The port's start-up, run once the settings are open (under a session, once it opens) and the
+    // window's first frame is shown, or at the first pointer or key event or drop-down opening should
+    // one come sooner: lets the MIDI services go, lists the ports and opens the stored port, or the
+    // first one listed when none is stored.
+    void StartMidiOutPort();
+    bool MidiOutPortStarted() const { return midiOutPortStarted_; }
+    // Once the first frame is shown, just before the port starts, for work that frame does not need.
+    Q_SIGNAL void FirstFrameShown();
+    // A key from the key preview; true when it was a playing key of the Pad page and is taken.
+    bool ComputerKey(const QKeyEvent& key);
+    const THeldKeys& HeldKeys() const { return heldKeys_; }
+
     // Settings page operations, also used by the settings file.
     void FillMidiOutPorts();
     // Lists the devices installed now, each time the drop-down opens.
@@ -104,6 +118,9 @@ public:
     // The name read from the settings file: as SetMidiOutPort, but a port not listed yet stays current.
     void SetStoredMidiOutPort(const QString& name);
     const QString& CurrentPortName() const { return currentPortName_; }
+    // The name for the settings file: the stored one until the start-up, then the chosen port's;
+    // empty while the open port is only the first listed.
+    QString StoredMidiOutPortName() const;
     int32_t GetMidiOutChannel() const;
     void SetMidiOutChannel(int32_t value);
     void BrowseImageFile();
@@ -143,6 +160,7 @@ private:
     void LoadSettings();
     bool IsMidiOutPortWell() const;
     void AddInstalledMidiOutPorts();
+    void OpenFirstMidiOutPort();
     void OpenMidiOutPort(const QString& name, int32_t i);
     bool OpenAwaitedMidiOutPort();
     void TellMidiOutPortMissing();
@@ -167,11 +185,17 @@ private:
     void CloseOnSignal();
 
     TPadController pad_;
+    THeldKeys heldKeys_;
     NsmClient* session_ = nullptr;
     bool closingBySignal_ = false;
     QObject* inputPreview_ = nullptr;
     PictureDialog* pictureDialog_ = nullptr;
     QString currentPortName_;
+    std::optional<QString> storedPortName_ = QString();  // as loaded, until StartMidiOutPort uses it
+    bool portIsFirstListed_ = false;  // the open port was opened as the default, not chosen
+    bool settingsOpened_ = false;     // OpenSettings has run: the port may start
+    bool midiOutPortStarted_ = false;
+    bool firstFrameShown_ = false;
     TAwaitedPort* awaitedPort_ = nullptr;
     QString lastPictureFile_;
     bool leftCaptured_ = false;  // a left press on the pad has not yet been released

@@ -60,6 +60,7 @@ void TFormMain::BitBtnExitClick()
 
 void TFormMain::Panic()
 {
+    Guarded([this] { heldKeys_.ReleaseAll(); });
     Guarded([this] { pad_.Panic(); });
 }
 

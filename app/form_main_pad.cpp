@@ -7,6 +7,7 @@
 
 void TFormMain::ImagePadMouseDown(TShiftState shift, int32_t x, int32_t y)
 {
+    StartMidiOutPort();
     if (shift.left) leftCaptured_ = true;
     Guarded([&] { pad_.ImagePadMouseDown(shift, x, y); });
 }
@@ -25,6 +26,7 @@ void TFormMain::ImagePadMouseMove(int32_t x, int32_t y)
 
 void TFormMain::FormMouseWheel(int32_t wheelDelta)
 {
+    StartMidiOutPort();
     Guarded([&] { pad_.FormMouseWheel(wheelDelta); });
 }
 

@@ -57,6 +57,7 @@ void TFormMain::FillMidiOutPorts()
 // shown stays selected while it is listed, and a port that vanished keeps its text.
 void TFormMain::RefreshMidiOutPorts()
 {
+    if (!midiOutPortStarted_) return StartMidiOutPort();
     const QString shown = currentPortName_.isEmpty() ? ComboBoxMidiOutPort->currentText() : currentPortName_;
     const QSignalBlocker quiet(ComboBoxMidiOutPort);
     ComboBoxMidiOutPort->clear();
@@ -96,6 +97,7 @@ void TFormMain::OpenMidiOutPort(const QString& name, int32_t i)
     MidiOutput->Close();
     // Named only once the old port is closed: a refusal above leaves it open and still current.
     currentPortName_ = name;
+    portIsFirstListed_ = false;
     SettingsMayHaveChanged();
     awaitedPort_->Stop();
     MidiOutput->SetDeviceID(ComboBoxMidiOutPort->itemData(i).toUInt());

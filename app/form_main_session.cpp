@@ -7,12 +7,13 @@
 #include <sstream>
 #include <type_traits>
 
+// Without a session this runs while the window is made, and the port starts after the first frame;
+// a session's open comes later and starts it at once.
 void TFormMain::OpenSettings()
 {
-    Guarded([this] {
-        FillMidiOutPorts();
-        LoadSettings();
-    });
+    Guarded([this] { LoadSettings(); });
+    settingsOpened_ = true;
+    if (session_) StartMidiOutPort();
 }
 
 void TFormMain::SaveSettingsNow()
@@ -39,7 +40,7 @@ std::string TFormMain::SettingsText() const
         const QRect bounds = OuterBounds();
         text << bounds.left() << ' ' << bounds.top() << ' ' << bounds.width() << ' ' << bounds.height();
     }
-    text << '\n' << currentImageFileName().toStdString() << '\n' << CurrentPortName().toStdString() << '\n'
+    text << '\n' << currentImageFileName().toStdString() << '\n' << StoredMidiOutPortName().toStdString() << '\n'
          << GetMidiOutChannel() << '\n';
     // The playing choices byte for byte: a struct without padding compares by its bytes.
     static_assert(std::has_unique_object_representations_v<TPlayingSettings>);

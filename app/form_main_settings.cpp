@@ -26,8 +26,9 @@ public:
     }
     std::string imageFileName() const override { return fileNameToBytes(form_.currentImageFileName()); }
     void SetImageFile(const std::string& name) override { form_.setImageFile(fileNameFromBytes(name)); }
-    std::string midiOutPortName() const override { return form_.CurrentPortName().toStdString(); }
-    void SetMidiOutPort(const std::string& name) override { form_.SetStoredMidiOutPort(QString::fromStdString(name)); }
+    std::string midiOutPortName() const override { return form_.StoredMidiOutPortName().toStdString(); }
+    // Opened by StartMidiOutPort, once the window shows.
+    void SetMidiOutPort(const std::string& name) override { form_.storedPortName_ = QString::fromStdString(name); }
     int32_t GetMidiOutChannel() const override { return form_.GetMidiOutChannel(); }
     void SetMidiOutChannel(int32_t value) override { form_.SetMidiOutChannel(value); }
     TPlayingSettings GetPlaying() const override { return form_.GetPlaying(); }

@@ -3,6 +3,8 @@
 #include "pad/image_pad.h"
 #include "tests/support/window_play.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 
 void MainWindowTest::openWindow()
@@ -11,7 +13,9 @@ void MainWindowTest::openWindow()
     form->show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    ASSERT_TRUE(processEventsUntil([&] { return form->TabSheetPad->isVisible() && form->ImagePad->width() > 0; }));
+    ASSERT_TRUE(processEventsUntil([&] {
+        return form->TabSheetPad->isVisible() && form->ImagePad->width() > 0 && form->MidiOutPortStarted();
+    }));
 }
 
 void MainWindowTest::choosePort(const QString& name)
@@ -54,6 +58,13 @@ void MainWindowTest::move(QPoint to)
 void MainWindowTest::typeKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     QTest::keyClick(form->windowHandle(), key, modifiers);
+}
+
+void MainWindowTest::key(QEvent::Type type, uint32_t scanCode, bool autoRepeat, Qt::Key key)
+{
+    QKeyEvent event(type, key, Qt::NoModifier, scanCode, 0, 0, QString(), autoRepeat);
+    QWidget* focus = form->focusWidget();
+    QApplication::sendEvent(focus ? focus : form.get(), &event);
 }
 
 void MainWindowTest::releaseHeldButtons()

@@ -12,6 +12,7 @@
 #include "tests/support/test_message_presenter.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QTabWidget>
 
 #include <gmock/gmock.h>
@@ -54,6 +55,9 @@ protected:
 
     // A key typed into the window, delivered by Qt to the control with the focus.
     void typeKey(Qt::Key key, Qt::KeyboardModifiers modifiers);
+    // A computer key pressed or released at the place of XKB key code `scanCode`, as the window
+    // system reports it, to the control with the focus.
+    void key(QEvent::Type type, uint32_t scanCode, bool autoRepeat = false, Qt::Key key = Qt::Key_unknown);
 
     std::vector<Msg> sent() const { return shortMessagesOf(driver); }
     // The note and velocity a pad point gives on the window's pad.

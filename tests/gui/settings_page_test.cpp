@@ -24,7 +24,9 @@
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::Not;
 
 using PortList = MainWindowTest;
 
@@ -37,7 +39,7 @@ std::vector<uint32_t> openedDevices(const FakeMidiDriver& driver)
     return devices;
 }
 
-TEST_F(PortList, ListsTheDevicesAndOpensOnlyWhatTheUserChooses)
+TEST_F(PortList, ListsTheDevicesAndOpensTheFirstUntilTheUserChooses)
 {
     driver.addDevice("Synth A");
     driver.addDevice("Synth B");
@@ -46,21 +48,39 @@ TEST_F(PortList, ListsTheDevicesAndOpensOnlyWhatTheUserChooses)
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(list.itemText(1), "Synth B");
     EXPECT_EQ(list.currentText(), "Synth A");
-    EXPECT_EQ(driver.callCount(MidiCall::Open), 0u);
+    EXPECT_THAT(openedDevices(driver), ElementsAre(0u));
 
     choosePort("Synth B");
     choosePort("Synth A");
-    EXPECT_THAT(openedDevices(driver), ElementsAre(1u, 0u));
+    EXPECT_THAT(openedDevices(driver), ElementsAre(0u, 1u, 0u));
     EXPECT_EQ(driver.openDeviceCount(), 1u);
     EXPECT_EQ(form->CurrentPortName(), "Synth A");
 }
 
-TEST_F(PortList, ChoosingTheEntryAlreadyShownOpensIt)
+// With no port stored, the entry shown is the port open; when it will not open, nothing is shown
+// and the reason is one line on standard error, with no box.
+TEST_F(PortList, FirstStartShowsTheFirstEntryOpenOrNothingWhenItWillNotOpen)
 {
     driver.addDevice("Synth A");
-    openWindow();
+    driver.addDevice("Synth B");
+    for (const bool refused : {false, true}) {
+        form.reset();
+        driver.clearFailures();
+        if (refused) driver.fail(MidiCall::Open, MMSYSERR_ALLOCATED, 0u);
+        testing::internal::CaptureStderr();
+        openWindow();
+        const std::string errors = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(form->ComboBoxMidiOutPort->currentText(), refused ? "" : "Synth A");
+        EXPECT_EQ(form->MidiOutput->DeviceHandle() != nullptr, !refused);
+        const ::testing::Matcher<std::string> oneLine =
+            HasSubstr("pixono: MIDI output port 'Synth A' could not be opened: fake driver: device already in use\n");
+        EXPECT_THAT(errors, refused ? oneLine : Not(HasSubstr("pixono:")));
+        EXPECT_THAT(boxes(), IsEmpty());
+    }
+    driver.clearFailures();
     choosePort("Synth A");
-    EXPECT_THAT(openedDevices(driver), ElementsAre(0u));
+    EXPECT_EQ(driver.lastCall(MidiCall::Open).result, MMSYSERR_NOERROR);
+    EXPECT_EQ(form->CurrentPortName(), "Synth A");
 }
 
 std::vector<QString> entries(const QComboBox& list)
@@ -119,8 +139,8 @@ TEST_F(PortList, TypedTextIsNeverTakenAsAPortName)
     openWindow();
     form->ComboBoxMidiOutPort->setCurrentIndex(-1);
     QTest::keyClicks(form->ComboBoxMidiOutPort->lineEdit(), "Synth B");
-    EXPECT_EQ(form->CurrentPortName(), "");
-    EXPECT_EQ(driver.callCount(MidiCall::Open), 0u);
+    EXPECT_EQ(form->CurrentPortName(), "Synth A");
+    EXPECT_THAT(openedDevices(driver), ElementsAre(0u));
 }
 
 TEST_F(PortList, PortChangeEndsTheSoundingNoteOnTheOldPortFirst)
@@ -160,7 +180,7 @@ TEST_F(PortList, PortChangeWhoseNoteOffIsRefusedKeepsTheOldPortAndChoosingAgainC
 TEST_F(PortList, RefusedOpenIsShownNamingThePortAndChoosingItAgainTriesAgain)
 {
     driver.addDevice("Synth A");
-    driver.fail(MidiCall::Open, MMSYSERR_ALLOCATED, std::nullopt, 1);
+    driver.fail(MidiCall::Open, MMSYSERR_ALLOCATED, std::nullopt, 2);  // at the start and when chosen
     openWindow();
     choosePort("Synth A");
     EXPECT_EQ(form->MidiOutput->DeviceHandle(), nullptr);

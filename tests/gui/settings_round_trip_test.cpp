@@ -49,6 +49,7 @@ protected:
         if (content) writeFileBytes(file, *content);
         {
             TFormMain form;
+            form.StartMidiOutPort();
             if (act) act(form);
         }
         return readFileBytes(file);
@@ -61,13 +62,13 @@ protected:
 
 } // namespace
 
-TEST_F(SettingsRoundTrip, FirstStartOpensNoPortAndWritesTheInitialValues)
+TEST_F(SettingsRoundTrip, FirstStartOpensTheFirstPortButStoresNoneAndWritesTheInitialValues)
 {
     const std::string written = runWith(std::nullopt, [](TFormMain& form) {
         EXPECT_EQ(form.ComboBoxMidiOutPort->currentText(), "Synth A");
     });
     EXPECT_EQ(written, "[Settings]\nLeft=0\nTop=106\nWidth=416\nHeight=454\nMidiOutPort=\nMidiOutChannel=1\n");
-    EXPECT_EQ(driver.callCount(MidiCall::Open), 0u);
+    EXPECT_EQ(driver.callCount(MidiCall::Open), 1u);
     EXPECT_TRUE(testMessagePresenter().shown.empty());
 }
 

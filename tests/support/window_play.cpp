@@ -10,6 +10,7 @@
 
 void chooseMidiOutPort(TFormMain& form, const QString& name)
 {
+    form.StartMidiOutPort();  // as opening the drop-down does, should the first frame not have yet
     QComboBox& list = *form.ComboBoxMidiOutPort;
     const int index = list.findText(name);
     ASSERT_NE(index, -1) << name.toStdString() << " is not listed";

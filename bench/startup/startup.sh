@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Start-up against the floor: builds a bare Qt window with Pixono's widgets, then starts it and Pixono
+# by turns under one Xvfb and one JACK dummy server, RUNS times each, and prints the median time to
+# the first drawn frame of each, their ratio, and Pixono's private dirty memory at rest with a JACK
+# port open. A benchmark, not a test: it fails only when it cannot measure.
+#   bench/startup/startup.sh [BUILD_FOLDER]   (default: build; the folder must hold pixono)
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:-build}" && pwd)
+runs=${RUNS:-5}
+work=$(mktemp -d)
+xvfb_pid= jackd_pid= program_pid=
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+    [ -n "$jackd_pid" ] && kill "$jackd_pid" 2>/dev/null && wait "$jackd_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+qt=$(pkg-config --cflags --libs Qt6Widgets)
+# shellcheck disable=SC2086
+g++ -O2 -std=c++20 -fPIC "$here/bare_window.cpp" $qt -o "$work/bare_window"
+g++ -O2 -std=c++20 "$here/first_frame.cpp" -lXdamage -lX11 -o "$work/first_frame"
+# Pixono runs from a folder of its own, whose settings file keeps the JACK port it opens.
+mkdir "$work/pixono"
+cp "$build/pixono" "$work/pixono/pixono"
+printf '[Settings]\nMidiOutPort=Pixono virtual output\n' > "$work/pixono/pixono.INI"
+
+# A display and a server of the benchmark's own; the display number is the first one free from 90.
+display=90
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=":$display" JACK_DEFAULT_SERVER="pixono-startup" JACK_NO_AUDIO_RESERVATION=1
+export XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+jackd --no-realtime -n "$JACK_DEFAULT_SERVER" -d dummy -r 48000 -p 256 >/dev/null 2>&1 &
+jackd_pid=$!
+for _ in $(seq 100); do
+    [ -e "/tmp/.X11-unix/X$display" ] && jack_lsp >/dev/null 2>&1 && break
+    sleep 0.1
+done
+jack_lsp >/dev/null 2>&1 || { echo "startup: the JACK server did not start" >&2; exit 1; }
+
+# One start: `ms` is the time to its first frame; the program goes on running as `program_pid`.
+start() {
+    "$work/first_frame" "$@" > "$work/line" 2>/dev/null
+    read -r ms program_pid < "$work/line"
+}
+# Pixono's Private_Dirty (kB) once at rest, with its JACK port open.
+rest_dirty() {
+    sleep 2
+    jack_lsp | grep -q '^Pixono:out$' || { echo "startup: Pixono opened no JACK port" >&2; exit 1; }
+    kb=$(awk '/^Private_Dirty:/ { print $2 }' "/proc/$program_pid/smaps_rollup")
+}
+# The program is first_frame's child, not ours: it is waited for by polling.
+stop() {
+    kill "$program_pid"
+    while kill -0 "$program_pid" 2>/dev/null; do sleep 0.05; done
+    program_pid=
+    sleep 0.3
+}
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+bare=() pixono=() dirty=()
+for _ in $(seq "$runs"); do
+    start "$work/bare_window"; bare+=("$ms"); stop
+    start "$work/pixono/pixono"; pixono+=("$ms"); rest_dirty; dirty+=("$kb"); stop
+done
+bare_median=$(printf '%s\n' "${bare[@]}" | median)
+pixono_median=$(printf '%s\n' "${pixono[@]}" | median)
+dirty_median=$(printf '%s\n' "${dirty[@]}" | median)
+echo "bare Qt window: ${bare[*]} ms, median $bare_median ms"
+echo "Pixono:         ${pixono[*]} ms, median $pixono_median ms"
+awk -v p="$pixono_median" -v b="$bare_median" 'BEGIN { printf "ratio:          %.2f\n", p / b }'
+awk -v d="$dirty_median" 'BEGIN { printf "Pixono Private_Dirty at rest, JACK port open: %.2f MiB (median)\n", d / 1024 }'
