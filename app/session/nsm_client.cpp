@@ -2,6 +2,7 @@
 #include "app/session/nsm_client.h"
 
 #include "app/program_paths.h"
+#include "app/session/osc_argument.h"
 #include "platform/midi_services.h"
 #include "platform/our_port_names.h"
 
@@ -117,10 +118,7 @@ int NsmClient::Receive(const char* path, const char* types, lo_arg** argv, int a
     const char* from = source ? lo_address_get_port(source) : nullptr;
     if (!from || std::string(from) != lo_address_get_port(client.manager_)) return 0;
     std::vector<std::string> texts(3);
-    for (int i = 0; i < argc && i < 3; ++i) {
-        if (types[i] == 's') texts[i] = &argv[i]->s;
-        if (types[i] == 'i') texts[i] = std::to_string(argv[i]->i);
-    }
+    for (int i = 0; i < argc && i < 3; ++i) texts[i] = OscArgumentText(types[i], argv[i]);
     QMetaObject::invokeMethod(&client, [&client, path = std::string(path), texts] {
         client.Handle(path, texts[0], texts[2]);
     }, Qt::QueuedConnection);

@@ -1,6 +1,8 @@
 // The fake session manager over liblo; see fake_session_manager.h.
 #include "tests/support/fake_session_manager.h"
 
+#include "app/session/osc_argument.h"
+
 #include <lo/lo.h>
 
 #include <cstdlib>
@@ -27,10 +29,7 @@ int FakeSessionManager::receive(const char* path, const char* types, lo_arg** ar
 {
     auto& manager = *static_cast<FakeSessionManager*>(self);
     OscMessage received{path, {}};
-    for (int i = 0; i < argc; ++i)
-        received.args.push_back(types[i] == 's' ? std::string(&argv[i]->s)
-                                : types[i] == 'i' ? std::to_string(argv[i]->i)
-                                                  : std::string(1, types[i]));
+    for (int i = 0; i < argc; ++i) received.args.push_back(OscArgumentText(types[i], argv[i]));
     if (received.path == "/nsm/server/announce") {
         if (manager.client_) lo_address_free(manager.client_);
         const lo_address from = lo_message_get_source(message);
