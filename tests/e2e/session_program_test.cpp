@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,7 +25,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The program started with NSM_URL and a home of its own; stopped with SIGKILL if a test leaves it running.
+// The program started with NSM_URL and a home of its own; stopped with SIGKILL if a test leaves it
+// running or the test program dies.
 class Program {
 public:
     Program(const std::string& nsmUrl, const std::string& home)
@@ -34,7 +35,13 @@ public:
         setenv("HOME", home.c_str(), 1);
         setenv("XDG_CONFIG_HOME", (home + "config").c_str(), 1);
         char* argv[] = {const_cast<char*>(PIXONO_EXECUTABLE), nullptr};
-        if (posix_spawn(&pid_, PIXONO_EXECUTABLE, nullptr, nullptr, argv, environ) != 0) pid_ = -1;
+        pid_ = fork();
+        if (pid_ == 0) {
+            // A test program that is killed (a timeout) takes the program with it.
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            execve(PIXONO_EXECUTABLE, argv, environ);
+            _exit(127);
+        }
         unsetenv("NSM_URL");
     }
     ~Program()
