@@ -131,7 +131,10 @@ bool TFormMain::OpenAwaitedMidiOutPort()
     });
     if (!listed) return false;
     RefreshMidiOutPorts();
-    Guarded([this] { OpenMidiOutPort(currentPortName_, IndexOfMidiOutPort(currentPortName_)); });
+    // Gone again between the two looks: wait on rather than open whatever entry -1 would give.
+    const int32_t i = IndexOfMidiOutPort(currentPortName_);
+    if (i == -1) return false;
+    Guarded([&] { OpenMidiOutPort(currentPortName_, i); });
     return true;
 }
 

@@ -1,15 +1,10 @@
+// The notes of held computer keys; see held_keys.h.
 #include "pad/held_keys.h"
 
+#include "pad/channel_messages.h"
 #include "pad/computer_keyboard.h"
 
 #include <exception>
-
-namespace {
-
-constexpr uint8_t kNoteOff = 128;
-constexpr uint8_t kNoteOn = 144;
-
-} // namespace
 
 bool THeldKeys::Press(uint32_t scanCode, int32_t channel, uint8_t velocity)
 {
@@ -17,7 +12,7 @@ bool THeldKeys::Press(uint32_t scanCode, int32_t channel, uint8_t velocity)
     const std::optional<uint8_t> note = KeyboardNote(scanCode, octaveShift_);
     Held& held = held_[scanCode];
     if (!note || held.sounding || port_.DeviceHandle() == nullptr) return true;
-    port_.SendShortMessage(static_cast<uint8_t>(kNoteOn + channel), *note, velocity);
+    port_.SendShortMessage(status(kNoteOn, channel), *note, velocity);
     held = {true, *note, velocity, static_cast<uint8_t>(channel)};
     ++sounding_;
     return true;
@@ -53,5 +48,5 @@ void THeldKeys::End(Held& held)
     held.sounding = false;
     --sounding_;
     if (port_.DeviceHandle() != nullptr)
-        port_.SendShortMessage(static_cast<uint8_t>(kNoteOff + held.channel), held.note, held.velocity);
+        port_.SendShortMessage(status(kNoteOff, held.channel), held.note, held.velocity);
 }

@@ -8,6 +8,7 @@
 // past the bend range; with an axis after the attack, the height keeps shaping the held note.
 #include "pad/pad_controller.h"
 
+#include "pad/channel_messages.h"
 #include "pad/clamp.h"
 #include "pad/glide.h"
 #include "platform/checked_math.h"
@@ -17,20 +18,10 @@
 
 namespace {
 
-constexpr uint8_t kNoteOff = 128;
-constexpr uint8_t kNoteOn = 144;
-constexpr uint8_t kControlChange = 176;
-constexpr uint8_t kChannelPressure = 208;
-constexpr uint8_t kPitchBend = 224;
 constexpr int32_t kWheelNotch = 120;
 constexpr uint8_t kAllSoundOff = 120;
 constexpr uint8_t kAllNotesOff = 123;
 constexpr int32_t kChannels = 16;
-
-uint8_t status(uint8_t kind, int32_t channel)
-{
-    return static_cast<uint8_t>(kind + channel);
-}
 
 // The vertical axis grows upwards: the top row gives 127.
 int32_t scaledFromBottom(int32_t position, int32_t extent)
@@ -173,7 +164,7 @@ bool TPadController::TakeNoteChanged()
 {
     if (!TakePositionChanged()) return false;
     return (playing_.IsContinuous() && playing_.Settings().afterAttack == TAfterAttack::None) ||
-           !state_.noteSounding || NoteAndVelocityAt(state_.x, state_.y).first != state_.lastNote;
+           !state_.noteSounding || NoteAt(state_.x) != state_.lastNote;
 }
 
 void TPadController::SetPlaying(const TPlayingSettings& settings)
@@ -229,9 +220,13 @@ bool TPadController::IsGliding() const
 // The same scaling as the caption's X and Y, so the caption shows what is sent.
 std::pair<uint8_t, uint8_t> TPadController::NoteAndVelocityAt(int32_t x, int32_t y) const
 {
+    return {NoteAt(x), std::max(playing_.VelocityAt(y, host_.padHeight()), uint8_t{1})};
+}
+
+uint8_t TPadController::NoteAt(int32_t x) const
+{
     const int32_t width = host_.padWidth();
-    return {IsGliding() ? GlideNoteAt(playing_, x, width) : playing_.NoteAt(x, width),
-            std::max(playing_.VelocityAt(y, host_.padHeight()), uint8_t{1})};
+    return IsGliding() ? GlideNoteAt(playing_, x, width) : playing_.NoteAt(x, width);
 }
 
 // A gliding note starts with the bend of its exact position, so its pitch never jumps at the attack.

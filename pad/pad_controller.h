@@ -81,6 +81,7 @@ private:
     void UpdateCaption();
     bool IsMidiOutOpen() const;
     bool IsGliding() const;
+    uint8_t NoteAt(int32_t x) const;
     void SendNoteOn();
     void Glide();
     void SendBend(uint16_t bend);
