@@ -50,5 +50,6 @@ int32_t ShiftedOctave(int32_t octaveShift, int32_t step)
 uint8_t KeyboardVelocity(uint8_t bottom, uint8_t top)
 {
     const auto [low, high] = std::minmax(bottom, top);
-    return std::clamp(kVelocity, low, high);
+    // A note on of velocity 0 would be a note off.
+    return std::max(std::clamp(kVelocity, low, high), uint8_t{1});
 }

@@ -19,5 +19,6 @@ std::optional<uint8_t> KeyboardNote(uint32_t scanCode, int32_t octaveShift);
 // The octave shift after one step up (+1) or down (-1), held within the shifts above.
 int32_t ShiftedOctave(int32_t octaveShift, int32_t step);
 
-// The keys' velocity, 100, held within the range that `bottom` and `top` span (in either order).
+// The keys' velocity, 100, held within the range that `bottom` and `top` span (in either order), and
+// never 0, which a note on cannot carry.
 uint8_t KeyboardVelocity(uint8_t bottom, uint8_t top);
