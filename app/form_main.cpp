@@ -32,7 +32,8 @@ QtPictureDialog& qtPictureDialog()
 } // namespace
 
 TFormMain::TFormMain(QWidget* parent, NsmClient* session)
-    : QWidget(parent), MidiOutput(new TMidiOutput(this)), pad_(*this, *MidiOutput), heldKeys_(*MidiOutput),
+    : QWidget(parent), MidiOutput(new TMidiOutput(this)), pad_(*this, *MidiOutput, soundingNotes_),
+      heldKeys_(*MidiOutput, soundingNotes_),
       session_(session), pictureDialog_(&qtPictureDialog()),
       awaitedPort_(new TAwaitedPort([this] { return OpenAwaitedMidiOutPort(); },
                                     [this] { TellMidiOutPortMissing(); }, this))

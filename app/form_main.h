@@ -184,6 +184,7 @@ private:
     void CancelPointerCapture() noexcept;
     void CloseOnSignal();
 
+    TSoundingNotes soundingNotes_;  // shared by the pad and the held keys
     TPadController pad_;
     THeldKeys heldKeys_;
     NsmClient* session_ = nullptr;

@@ -1,43 +1,21 @@
 // The gliding note's pitch, bend and handover.
 #include "pad/glide.h"
 
-#include "platform/checked_math.h"
-
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-constexpr int kContinuousZones = 128;
-
-int zoneCount(const TPlayingMap& map)
-{
-    return map.IsContinuous() ? kContinuousZones : map.ZoneCount();
-}
-
-int zoneNote(const TPlayingMap& map, int zone)
-{
-    return map.IsContinuous() ? zone : map.ZoneNote(zone);
-}
-
-} // namespace
-
-uint8_t GlideNoteAt(const TPlayingMap& map, int32_t x, int32_t width)
-{
-    const int zones = zoneCount(map);
-    return static_cast<uint8_t>(zoneNote(map, std::clamp(checked::div(checked::mul(x, zones), width), 0, zones - 1)));
-}
-
 double GlidePitchAt(const TPlayingMap& map, int32_t x, int32_t width)
 {
-    const int zones = zoneCount(map);
-    // x in zone widths from the first zone's centre.
+    // x in note widths from the first note's centre; without zones, note n spans x × 127 ÷ width
+    // from n to n + 1, as TPlayingMap::NoteAt counts.
+    const int zones = map.IsContinuous() ? 127 : map.ZoneCount();
     const double place = double(x) * zones / width - 0.5;
-    if (place <= 0) return zoneNote(map, 0);
-    if (place >= zones - 1) return zoneNote(map, zones - 1);
+    if (map.IsContinuous()) return std::clamp(place, 0.0, 127.0);
+    if (place <= 0) return map.ZoneNote(0);
+    if (place >= zones - 1) return map.ZoneNote(zones - 1);
     const int zone = static_cast<int>(place);
-    const int note = zoneNote(map, zone);
-    return note + (zoneNote(map, zone + 1) - note) * (place - zone);
+    const int note = map.ZoneNote(zone);
+    return note + (map.ZoneNote(zone + 1) - note) * (place - zone);
 }
 
 uint16_t PitchBendOf(double semitones, int range)
@@ -51,7 +29,7 @@ TGlideStep GlideStepAt(const TPlayingMap& map, uint8_t sounding, int32_t x, int3
     const int range = map.Settings().bendRange;
     const double pitch = GlidePitchAt(map, x, width);
     if (std::abs(pitch - sounding) > range) {
-        const uint8_t under = GlideNoteAt(map, x, width);
+        const uint8_t under = map.NoteAt(x, width);
         if (under != sounding) return {under, PitchBendOf(pitch - under, range), true};
     }
     return {sounding, PitchBendOf(pitch - sounding, range), false};

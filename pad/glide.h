@@ -9,11 +9,9 @@
 
 inline constexpr uint16_t kBendCentre = 8192;
 
-// The note a gliding press plays at column x: the note of the zone under it, where the continuous
-// pad counts as 128 zones, one per note.
-uint8_t GlideNoteAt(const TPlayingMap& map, int32_t x, int32_t width);
-// The pitch in semitones at column x: exactly a zone's note at its centre, linear between the centres
-// of neighbouring zones, the first note left of the first centre and the last right of the last.
+// The pitch in semitones at column x: exactly the note that column plays (TPlayingMap::NoteAt) at the
+// centre of that note's columns, linear between the centres of neighbouring notes, the first note left
+// of the first centre and the last right of the last.
 double GlidePitchAt(const TPlayingMap& map, int32_t x, int32_t width);
 // 8192 + round(semitones × 8192 ÷ range), held to 0..16383.
 uint16_t PitchBendOf(double semitones, int range);

@@ -1,7 +1,7 @@
 // The notes of held computer keys; see held_keys.h.
 #include "pad/held_keys.h"
 
-#include "pad/channel_messages.h"
+#include "midi/channel_messages.h"
 #include "pad/computer_keyboard.h"
 
 #include <exception>
@@ -12,7 +12,8 @@ bool THeldKeys::Press(uint32_t scanCode, int32_t channel, uint8_t velocity)
     const std::optional<uint8_t> note = KeyboardNote(scanCode, octaveShift_);
     Held& held = held_[scanCode];
     if (!note || held.sounding || port_.DeviceHandle() == nullptr) return true;
-    port_.SendShortMessage(status(kNoteOn, channel), *note, velocity);
+    if (!notes_.Sounding(channel, *note)) port_.SendShortMessage(status(kNoteOn, channel), *note, velocity);
+    notes_.Join(channel, *note);
     held = {true, *note, velocity, static_cast<uint8_t>(channel)};
     ++sounding_;
     return true;
@@ -47,6 +48,8 @@ void THeldKeys::End(Held& held)
 {
     held.sounding = false;
     --sounding_;
-    if (port_.DeviceHandle() != nullptr)
+    const bool last = notes_.LastSource(held.channel, held.note);
+    notes_.Leave(held.channel, held.note);
+    if (last && port_.DeviceHandle() != nullptr)
         port_.SendShortMessage(status(kNoteOff, held.channel), held.note, held.velocity);
 }

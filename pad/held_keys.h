@@ -5,18 +5,22 @@
 #pragma once
 
 #include "midi/midi_output.h"
+#include "pad/sounding_notes.h"
 
 #include <array>
 #include <cstdint>
 
 class THeldKeys {
 public:
-    explicit THeldKeys(TMidiOutput& port) : port_(port) {}
+    // `notes` is shared with the other sources of notes on the port.
+    THeldKeys(TMidiOutput& port, TSoundingNotes& notes) : port_(port), notes_(notes) {}
 
     // A key pressed (not repeated): its note on, on `channel` (0..15), when it is a note key, the port
-    // is open and the key is not already sounding. Returns whether the key is a note key.
+    // is open and the key is not already sounding; a note another source sounds is joined, not struck
+    // again. Returns whether the key is a note key.
     bool Press(uint32_t scanCode, int32_t channel, uint8_t velocity);
-    // A key released: the note off of the note it started, on the channel it was started on.
+    // A key released: the note off of the note it started, on the channel it was started on, once no
+    // other source sounds that note.
     void Release(uint32_t scanCode);
     // Ends every sounding note, sending all it can; the first refusal is raised afterwards.
     void ReleaseAll();
@@ -33,6 +37,7 @@ private:
     void End(Held& held);
 
     TMidiOutput& port_;
+    TSoundingNotes& notes_;
     std::array<Held, 256> held_{};
     int32_t sounding_ = 0;
     int32_t octaveShift_ = 0;

@@ -8,7 +8,7 @@
 // past the bend range; with an axis after the attack, the height keeps shaping the held note.
 #include "pad/pad_controller.h"
 
-#include "pad/channel_messages.h"
+#include "midi/channel_messages.h"
 #include "pad/clamp.h"
 #include "pad/glide.h"
 #include "platform/checked_math.h"
@@ -19,8 +19,6 @@
 namespace {
 
 constexpr int32_t kWheelNotch = 120;
-constexpr uint8_t kAllSoundOff = 120;
-constexpr uint8_t kAllNotesOff = 123;
 constexpr int32_t kChannels = 16;
 
 // The vertical axis grows upwards: the top row gives 127.
@@ -31,7 +29,10 @@ int32_t scaledFromBottom(int32_t position, int32_t extent)
 
 } // namespace
 
-TPadController::TPadController(PadHost& host, TMidiOutput& port) : host_(host), port_(port) {}
+TPadController::TPadController(PadHost& host, TMidiOutput& port, TSoundingNotes& notes)
+    : host_(host), port_(port), notes_(notes)
+{
+}
 
 void TPadController::ImagePadMouseDown(TShiftState shift, int32_t x, int32_t y)
 {
@@ -225,20 +226,25 @@ std::pair<uint8_t, uint8_t> TPadController::NoteAndVelocityAt(int32_t x, int32_t
 
 uint8_t TPadController::NoteAt(int32_t x) const
 {
-    const int32_t width = host_.padWidth();
-    return IsGliding() ? GlideNoteAt(playing_, x, width) : playing_.NoteAt(x, width);
+    return playing_.NoteAt(x, host_.padWidth());
 }
 
-// A gliding note starts with the bend of its exact position, so its pitch never jumps at the attack.
+// A gliding note starts with the bend of its exact position, so its pitch never jumps at the attack;
+// an after-attack controller comes first too, for synths that read it at the attack. A note that
+// another source already sounds is joined rather than struck again.
 void TPadController::SendNoteOn()
 {
     const auto [note, velocity] = NoteAndVelocityAt(state_.x, state_.y);
     if (IsMidiOutOpen()) {
         if (IsGliding()) SendBend(GlideStepAt(playing_, note, state_.x, host_.padWidth()).bend);
-        port_.SendShortMessage(status(kNoteOn, state_.channel), note, velocity);
+        const bool controllerFirst = playing_.Settings().afterAttack == TAfterAttack::Controller;
+        if (controllerFirst) SendAfterAttack(true);
+        if (!notes_.Sounding(state_.channel, note))
+            port_.SendShortMessage(status(kNoteOn, state_.channel), note, velocity);
+        notes_.Join(state_.channel, note);
         state_.noteSounding = true;
         state_.noteChannel = state_.channel;
-        SendAfterAttack(true);
+        if (!controllerFirst) SendAfterAttack(true);
     }
     state_.lastNote = note;
     state_.lastVelocity = velocity;
@@ -249,7 +255,9 @@ void TPadController::SendNoteOff()
     if (IsMidiOutOpen()) {
         const int32_t channel = state_.noteSounding ? state_.noteChannel : state_.channel;
         try {
-            port_.SendShortMessage(status(kNoteOff, channel), state_.lastNote, state_.lastVelocity);
+            // A note that another source still holds sounds on until that source lets go.
+            if (!state_.noteSounding || notes_.LastSource(channel, state_.lastNote))
+                port_.SendShortMessage(status(kNoteOff, channel), state_.lastNote, state_.lastVelocity);
         } catch (const EmidioutputError&) {
             // A note cannot keep sounding on a port that no longer exists: it ends all the same, so
             // closing, reopening and exiting say nothing more about it. Other refusals leave it to retry.
@@ -282,13 +290,13 @@ void TPadController::SendBend(uint16_t bend)
     state_.expressionChannel = state_.channel;
 }
 
-// The height as the held note's second axis: right after its note on, then whenever it changes.
-void TPadController::SendAfterAttack(bool afterNoteOn)
+// The height as the held note's second axis: at its attack, then whenever it changes.
+void TPadController::SendAfterAttack(bool atAttack)
 {
     const TPlayingSettings& settings = playing_.Settings();
-    if (settings.afterAttack == TAfterAttack::None || !state_.noteSounding || !IsMidiOutOpen()) return;
+    if (settings.afterAttack == TAfterAttack::None || !(atAttack || state_.noteSounding) || !IsMidiOutOpen()) return;
     const uint8_t value = playing_.VelocityAt(state_.y, host_.padHeight());
-    if (!afterNoteOn && value == state_.afterAttack) return;
+    if (!atAttack && value == state_.afterAttack) return;
     state_.afterAttack = value;
     state_.expressionChannel = state_.channel;
     if (settings.afterAttack == TAfterAttack::Controller) {
@@ -324,6 +332,7 @@ void TPadController::ResetExpression()
 
 void TPadController::ForgetNote()
 {
+    if (state_.noteSounding) notes_.Leave(state_.noteChannel, state_.lastNote);
     state_.noteSounding = false;
     const auto [note, velocity] = NoteAndVelocityAt(state_.x, state_.y);
     state_.lastNote = note;

@@ -5,6 +5,7 @@
 
 #include "midi/midi_output.h"
 #include "pad/playing.h"
+#include "pad/sounding_notes.h"
 
 #include <QString>
 
@@ -46,7 +47,8 @@ struct PadState {
 
 class TPadController {
 public:
-    TPadController(PadHost& host, TMidiOutput& port);
+    // `notes` is shared with the other sources of notes on the port.
+    TPadController(PadHost& host, TMidiOutput& port, TSoundingNotes& notes);
 
     void ImagePadMouseDown(TShiftState shift, int32_t x, int32_t y);
     void ImagePadMouseUp(TShiftState shift, int32_t x, int32_t y);
@@ -85,7 +87,7 @@ private:
     void SendNoteOn();
     void Glide();
     void SendBend(uint16_t bend);
-    void SendAfterAttack(bool afterNoteOn);
+    void SendAfterAttack(bool atAttack);
     void ResetExpression();
     void SendNoteOff();
     void ForgetNote();
@@ -98,6 +100,7 @@ private:
 
     PadHost& host_;
     TMidiOutput& port_;
+    TSoundingNotes& notes_;
     PadState state_;
     TPlayingMap playing_;
 };

@@ -1,10 +1,12 @@
 // Short-message lengths by status byte; see midi_message.h.
 #include "platform/midi_message.h"
 
+#include "midi/channel_messages.h"
+
 size_t shortMessageLength(uint8_t status)
 {
     if (status < 0x80) return 0;
-    if (status < 0xF0) return (status & 0xE0) == 0xC0 ? 2 : 3;   // program change, channel pressure: 2
+    if (status < 0xF0) return kindOf(status) == kProgramChange || kindOf(status) == kChannelPressure ? 2 : 3;
     switch (status) {
     case 0xF1: case 0xF3: return 2;                             // time code quarter frame, song select
     case 0xF2: return 3;                                        // song position
@@ -15,13 +17,13 @@ size_t shortMessageLength(uint8_t status)
 
 bool isRelease(const uint8_t* bytes, size_t length)
 {
-    if (length == 2) return (bytes[0] & 0xF0) == 0xD0 && bytes[1] == 0;   // channel pressure back to 0
+    if (length == 2) return kindOf(bytes[0]) == kChannelPressure && bytes[1] == 0;   // back to 0
     if (length != 3) return false;
-    switch (bytes[0] & 0xF0) {
-    case 0x80: return true;
-    case 0x90: return bytes[2] == 0;
-    case 0xB0: return bytes[1] == 120 || bytes[1] == 123;   // All Sound Off, All Notes Off
-    case 0xE0: return bytes[1] == 0x00 && bytes[2] == 0x40;   // pitch bend centre
+    switch (kindOf(bytes[0])) {
+    case kNoteOff: return true;
+    case kNoteOn: return bytes[2] == 0;
+    case kControlChange: return bytes[1] == kAllSoundOff || bytes[1] == kAllNotesOff;
+    case kPitchBend: return bytes[1] == 0x00 && bytes[2] == 0x40;   // centre
     default: return false;
     }
 }

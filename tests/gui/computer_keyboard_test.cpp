@@ -16,7 +16,7 @@ using ::testing::UnorderedElementsAre;
 namespace {
 
 // XKB key codes of some keys, by their place on a US keyboard.
-constexpr uint32_t kZ = 52, kD = 40, kV = 55, kQ = 24, kP = 33, kA = 38;
+constexpr uint32_t kZ = 52, kD = 40, kV = 55, kQ = 24, kP = 33, kA = 38, kComma = 59;
 
 class ComputerKeyboard : public MainWindowTest {
 protected:
@@ -70,6 +70,34 @@ TEST_F(ComputerKeyboard, VelocityIsHeldWithinThePlayingRange)
     form->SetPlaying(playing);
     press(kZ);
     EXPECT_THAT(sent(), ElementsAre(noteOn(60, 90)));
+}
+
+// The comma and Q both play 72, and the pad shares the channel: a note that several sources hold is
+// struck once and ends only when the last of them lets go.
+TEST_F(ComputerKeyboard, NoteHeldBySeveralSourcesEndsWithTheLastOfThem)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    press(kComma);
+    press(kQ);
+    release(kComma);
+    EXPECT_THAT(sent(), ElementsAre(noteOn(72, 100)));
+    release(kQ);
+    EXPECT_THAT(sent(), ElementsAre(noteOn(72, 100), noteOff(72, 100)));
+    TPlayingSettings onlyC4 = form->GetPlaying();
+    onlyC4.noteLow = onlyC4.noteHigh = 60;
+    form->SetPlaying(onlyC4);
+    driver.clearRecords();
+    press(kZ);
+    MainWindowTest::press(Qt::LeftButton, {10, 10});
+    MainWindowTest::release(Qt::LeftButton, {10, 10});
+    EXPECT_THAT(sent(), ElementsAre(noteOn(60, 100)));
+    MainWindowTest::press(Qt::LeftButton, {10, 10});
+    release(kZ);
+    MainWindowTest::release(Qt::LeftButton, {10, 10});
+    EXPECT_EQ(sent().size(), 2u);
+    EXPECT_EQ(sent().back().status, 128);
+    EXPECT_EQ(sent().back().data1, 60);
 }
 
 // Every way a release can go missing ends the held notes: here a page change, deactivation, a channel

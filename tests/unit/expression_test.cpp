@@ -31,12 +31,15 @@ TEST(Glide, PitchIsTheZoneNoteAtItsCentreAndLinearBetweenCentres)
         {cMajor, 10, 300, 60, 60},  {cMajor, 0, 300, 60, 60},   {cMajor, -40, 300, 60, 60}, {cMajor, 20, 300, 61, 62},
         {cMajor, 50, 300, 64, 64},  {cMajor, 55, 300, 64.25, 64}, {cMajor, 65, 300, 64.75, 65},
         {cMajor, 290, 300, 84, 84}, {cMajor, 299, 300, 84, 84}, {cMajor, 900, 300, 84, 84},
-        {{}, 121, 256, 60, 60},     {{}, 122, 256, 60.5, 61},   {{}, 0, 256, 0, 0},         {{}, 255, 256, 127, 127},
+        // Without zones a pad 254 wide gives each note two columns, x × 127 ÷ 254: note 60 is x 120
+        // and 121, so its pitch is exact between them. The note is the one a press plays in Steps.
+        {{}, 121, 254, 60, 60},     {{}, 122, 254, 60.5, 61},   {{}, 120, 254, 59.5, 60},   {{}, 0, 254, 0, 0},
+        {{}, 253, 254, 126, 126},   {{}, 254, 254, 126.5, 127}, {{}, 900, 254, 127, 127},   {{}, -9, 254, 0, 0},
     };
     for (const Case& c : cases) {
         const TPlayingMap map(c.settings);
         EXPECT_DOUBLE_EQ(GlidePitchAt(map, c.x, c.width), c.pitch) << "x " << c.x << " of " << c.width;
-        EXPECT_EQ(GlideNoteAt(map, c.x, c.width), c.note) << "x " << c.x << " of " << c.width;
+        EXPECT_EQ(map.NoteAt(c.x, c.width), c.note) << "x " << c.x << " of " << c.width;
     }
 }
 

@@ -57,7 +57,7 @@ protected:
         driver.addDevice("Synth");
         port = new TMidiOutput(&owner);
         ASSERT_TRUE(port->Open());
-        pad.emplace(host, *port);
+        pad.emplace(host, *port, notes);
         pad->SetWheel(7680);
         driver.clearRecords();
         host.captions.clear();
@@ -78,6 +78,7 @@ protected:
     QObject owner;
     TestPadHost host;
     TMidiOutput* port = nullptr;
+    TSoundingNotes notes;
     std::optional<TPadController> pad;
 };
 

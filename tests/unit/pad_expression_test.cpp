@@ -74,11 +74,13 @@ TEST_F(PadExpressionTest, ControllerFollowsTheCurvedHeightAndKeepsItsLastValue)
     pad->ImagePadMouseDown(kLeft, P1x, P1y);
     pad->ImagePadMouseMove(P1x, 300);
     pad->ImagePadMouseUp(kNone, P1x, 300);
-    EXPECT_THAT(sent(), ElementsAre(noteOn(31, 73), control(74, 73), control(74, 8), noteOff(31, 73)));
+    // The first value comes before the note on, for synths that read the controller at the attack.
+    EXPECT_THAT(sent(), ElementsAre(control(74, 73), noteOn(31, 73), control(74, 8), noteOff(31, 73)));
 }
 
-// On the 400 pad, x 100 lies half way between the centres of notes 31 and 32: a bend of −½ semitone
-// from 32, 8192 − 4096 ÷ 12 at a range of 12.
+// On the 400 pad, x 100 plays note 31, as in Steps (100 × 127 ÷ 400 = 31.75), a quarter semitone
+// past the centre of its columns: 8192 + 8192 ÷ 48 at a range of 12. x 101 plays 32 (32.07), 0.4325
+// semitone below its centre: 8192 − 148 at a range of 24.
 TEST_F(PadExpressionTest, GlideTellsItsRangeAndEveryEndOfTheNoteCentresTheBend)
 {
     TPlayingSettings settings;
@@ -91,9 +93,9 @@ TEST_F(PadExpressionTest, GlideTellsItsRangeAndEveryEndOfTheNoteCentresTheBend)
     pad->ImagePadMouseMove(P1x + 1, P1y);
     pad->Panic();
     pad->setChannel(5);
-    std::vector<Msg> expected = joined(bendRangeRpn(12), {bend(7851), noteOn(32, 96), noteOff(32, 96), bend(8192)});
+    std::vector<Msg> expected = joined(bendRangeRpn(12), {bend(8363), noteOn(31, 96), noteOff(31, 96), bend(8192)});
     expected = joined(expected, bendRangeRpn(24));
-    expected = joined(expected, {bend(8131), noteOn(32, 96), noteOff(32, 96), bend(8192)});
+    expected = joined(expected, {bend(8044), noteOn(32, 96), noteOff(32, 96), bend(8192)});
     for (int channel = 0; channel < 16; ++channel)
         expected = joined(expected, {control(120, 0, channel), control(123, 0, channel), bend(8192, channel)});
     EXPECT_THAT(sent(), ElementsAreArray(joined(expected, bendRangeRpn(24, 5))));
