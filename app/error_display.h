@@ -18,6 +18,7 @@ public:
 
     // From now on, errors go to standard error as one line of the box text each, and no box opens.
     void WriteToStandardError(bool on) { toStandardError_ = on; }
+    bool WritesToStandardError() const { return toStandardError_; }
 
 private:
     bool toStandardError_ = false;

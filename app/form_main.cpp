@@ -173,6 +173,7 @@ bool TFormMain::event(QEvent* event)
     if (placed && unfittedBounds_ && isVisible() && IsWindowStateNormal() &&
         frameGeometry().size() - size() != fittedFrame_)
         SetOuterBounds(*unfittedBounds_);
+    if (placed && IsWindowStateNormal()) normalBounds_ = OuterBounds();
     if (placed || type == QEvent::WindowStateChange) SettingsMayHaveChanged();
     return handled;
 }

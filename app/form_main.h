@@ -202,6 +202,7 @@ private:
     bool leftCaptured_ = false;  // a left press on the pad has not yet been released
     // Outer bounds set before the window's frame was known, with the frame they were fitted to.
     std::optional<QRect> unfittedBounds_;
+    QRect normalBounds_;  // the outer bounds when the window was last in its normal state
     QSize fittedFrame_;
 };
 

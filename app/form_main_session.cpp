@@ -36,10 +36,9 @@ void TFormMain::SettingsMayHaveChanged()
 std::string TFormMain::SettingsText() const
 {
     std::ostringstream text;
-    if (IsWindowStateNormal()) {
-        const QRect bounds = OuterBounds();
-        text << bounds.left() << ' ' << bounds.top() << ' ' << bounds.width() << ' ' << bounds.height();
-    }
+    // Minimised or maximised, the file keeps the bounds the window will have again when restored.
+    const QRect bounds = IsWindowStateNormal() ? OuterBounds() : normalBounds_;
+    text << bounds.left() << ' ' << bounds.top() << ' ' << bounds.width() << ' ' << bounds.height();
     text << '\n' << currentImageFileName().toStdString() << '\n' << StoredMidiOutPortName().toStdString() << '\n'
          << GetMidiOutChannel() << '\n';
     // The playing choices byte for byte: a struct without padding compares by its bytes.

@@ -1,6 +1,7 @@
 // The NSM protocol over liblo; see nsm_client.h.
 #include "app/session/nsm_client.h"
 
+#include "app/error_display.h"
 #include "app/program_paths.h"
 #include "app/session/osc_argument.h"
 #include "platform/midi_services.h"
@@ -11,6 +12,8 @@
 
 #include <lo/lo.h>
 
+#include <netdb.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -18,14 +21,18 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <set>
 #include <vector>
 
 namespace {
 
 constexpr int kApiMajor = 1;
 constexpr int kApiMinor = 1;
-// A manager answers the announce at once; without an answer by then, the URL is taken as unreachable.
+// A manager answers the announce at once; when nothing at all has come from it by then, the URL is
+// taken as unreachable.
 constexpr int kAnswerMilliseconds = 3000;
+// Messages read in one pass of the event loop: a flood waits for the next pass instead of stalling it.
+constexpr int kMessagesPerPass = 32;
 
 void complain(const std::string& line)
 {
@@ -48,6 +55,39 @@ std::string unreadableReason(const std::filesystem::path& fileName)
     std::ifstream file(fileName, std::ios::binary);
     if (!file || !file.ignore(std::numeric_limits<std::streamsize>::max()) || file.bad()) return "it cannot be read";
     return {};
+}
+
+// The numeric addresses a host name stands for, IPv4-mapped IPv6 addresses written as IPv4.
+std::string plainAddress(std::string address)
+{
+    if (address.starts_with("::ffff:") && address.find('.') != std::string::npos) address.erase(0, 7);
+    return address;
+}
+
+std::set<std::string> addressesOf(const char* host)
+{
+    std::set<std::string> addresses;
+    addrinfo hints{};
+    hints.ai_socktype = SOCK_DGRAM;
+    addrinfo* found = nullptr;
+    if (!host || getaddrinfo(host, nullptr, &hints, &found) != 0) return addresses;
+    for (const addrinfo* a = found; a; a = a->ai_next) {
+        char text[NI_MAXHOST];
+        if (getnameinfo(a->ai_addr, a->ai_addrlen, text, sizeof text, nullptr, 0, NI_NUMERICHOST) == 0)
+            addresses.insert(plainAddress(text));
+    }
+    freeaddrinfo(found);
+    return addresses;
+}
+
+// The argument types each message must have to be read; others are not acted on.
+bool wellFormed(const std::string& path, const char* types)
+{
+    const std::string_view given = types ? types : "";
+    if (path == "/reply") return given.starts_with("s");
+    if (path == "/error") return given.starts_with("sis");
+    if (path == "/nsm/client/open") return given.starts_with("sss");
+    return true;
 }
 
 } // namespace
@@ -87,18 +127,35 @@ std::unique_ptr<NsmClient> NsmClient::Announce(const std::string& url, const std
 // Until the manager opens a session there is no settings file at all, so nothing outside the session
 // is read or written meanwhile, and no MIDI client is registered.
 NsmClient::NsmClient(lo_address manager, lo_server server, std::string url)
-    : manager_(manager), server_(server), url_(std::move(url)), ordinarySettingsFile_(SettingsFileName())
+    : manager_(manager), server_(server), url_(std::move(url)),
+      managerAddresses_(addressesOf(lo_address_get_hostname(manager))), ordinarySettingsFile_(SettingsFileName())
 {
     setSettingsFile({});
     holdSystemMidiServices(true);
     lo_server_add_method(server_, nullptr, nullptr, &NsmClient::Receive, this);
     notifier_ = new QSocketNotifier(lo_server_get_socket_fd(server_), QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, [this] {
-        while (lo_server_recv_noblock(server_, 0) > 0) {}
-    });
+    connect(notifier_, &QSocketNotifier::activated, this, [this] { ReadSome(); });
+    // Whatever has arrived by then is read first: an answer that waits in the socket is an answer.
     QTimer::singleShot(kAnswerMilliseconds, this, [this] {
-        if (!answered_) GiveUp("no answer from the session manager at " + url_);
+        ReadSome();
+        if (!heard_) GiveUp("no answer from the session manager at " + url_);
     });
+}
+
+// The notifier fires again while more is waiting.
+void NsmClient::ReadSome()
+{
+    for (int i = 0; i < kMessagesPerPass && lo_server_recv_noblock(server_, 0) > 0; ++i) {}
+}
+
+bool NsmClient::FromManager(lo_message message) const
+{
+    const lo_address source = lo_message_get_source(message);
+    if (!source) return false;
+    const char* port = lo_address_get_port(source);
+    const char* host = lo_address_get_hostname(source);
+    return port && host && std::string(port) == lo_address_get_port(manager_) &&
+           managerAddresses_.contains(plainAddress(host));
 }
 
 NsmClient::~NsmClient()
@@ -108,15 +165,20 @@ NsmClient::~NsmClient()
     lo_address_free(manager_);
 }
 
-// Only the manager's port is listened to. The request runs after liblo's dispatch has returned, so a
-// dialog that it opens cannot read the socket again from inside liblo.
+// Only the manager's own host and port are listened to, and only messages with the arguments they
+// need. Anything from the manager counts as its answer at once; the request runs after liblo's
+// dispatch has returned, so a dialog that it opens cannot read the socket again from inside liblo.
 int NsmClient::Receive(const char* path, const char* types, lo_arg** argv, int argc, lo_message message,
                        void* self)
 {
     auto& client = *static_cast<NsmClient*>(self);
-    const lo_address source = lo_message_get_source(message);
-    const char* from = source ? lo_address_get_port(source) : nullptr;
-    if (!from || std::string(from) != lo_address_get_port(client.manager_)) return 0;
+    if (!client.FromManager(message)) return 0;
+    client.heard_ = true;
+    if (!wellFormed(path, types)) {
+        if (std::string_view(path) == "/nsm/client/open")
+            client.Error("/nsm/client/open", kErrGeneral, "An open needs three strings: a path, a name and a client ID");
+        return 0;
+    }
     std::vector<std::string> texts(3);
     for (int i = 0; i < argc && i < 3; ++i) texts[i] = OscArgumentText(types[i], argv[i]);
     QMetaObject::invokeMethod(&client, [&client, path = std::string(path), texts] {
@@ -127,19 +189,28 @@ int NsmClient::Receive(const char* path, const char* types, lo_arg** argv, int a
 
 void NsmClient::Handle(const std::string& path, const std::string& first, const std::string& third)
 {
-    if (stage_ == Stage::GivenUp) return;
-    if (path == "/reply" && first == "/nsm/server/announce") answered_ = true;
+    if (stage_ == Stage::GivenUp) return RefuseLate(path);
     if (path == "/error" && first == "/nsm/server/announce")
         GiveUp("the session manager refused the announce: " + third);
     if (path == "/nsm/client/open") Open(first, third);
     if (path == "/nsm/client/save") Save();
 }
 
+// A manager that answers only after the program gave up on it is told why nothing it asks is done.
+void NsmClient::RefuseLate(const std::string& path)
+{
+    if (path == "/nsm/client/open" || path == "/nsm/client/save")
+        Error(path.c_str(), kErrGeneral,
+              "Pixono had no answer from the session manager within " + std::to_string(kAnswerMilliseconds / 1000) +
+                  " s and runs outside the session; start it again from the session");
+}
+
 void NsmClient::Open(const std::string& folder, const std::string& clientId)
 {
-    answered_ = true;
     // Without the switch capability a manager opens once; anything else is refused.
     if (stage_ != Stage::Announced) return Error("/nsm/client/open", kErrNotNow, "A session is already open");
+    if (const std::string problem = clientIdProblem(clientId); !problem.empty())
+        return Error("/nsm/client/open", kErrGeneral, "Cannot take part in the session: " + problem);
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error || !std::filesystem::is_directory(folder, error))
@@ -152,7 +223,11 @@ void NsmClient::Open(const std::string& folder, const std::string& clientId)
     setSettingsFile(stateFile);
     holdSystemMidiServices(false);
     stage_ = Stage::Opening;
+    // Nobody may be watching a session's window: errors go to standard error, and the reply goes at once.
+    const bool boxes = !ErrorDisplay().WritesToStandardError();
+    ErrorDisplay().WriteToStandardError(true);
     if (document_) document_->OpenSettings();
+    ErrorDisplay().WriteToStandardError(!boxes);
     stage_ = Stage::Open;
     savedText_ = document_ ? document_->SettingsText() : std::string();
     Reply("/nsm/client/open", "Opened " + folder);
@@ -178,7 +253,6 @@ void NsmClient::GiveUp(const std::string& reason)
     if (stage_ != Stage::Announced) return;
     complain(reason + "; running without session management");
     stage_ = Stage::GivenUp;
-    notifier_->setEnabled(false);
     setSettingsFile(ordinarySettingsFile_);
     holdSystemMidiServices(false);
     if (document_) document_->OpenSettings();

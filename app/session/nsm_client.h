@@ -11,6 +11,7 @@
 #include <lo/lo_types.h>
 
 #include <memory>
+#include <set>
 #include <string>
 
 class QSocketNotifier;
@@ -46,6 +47,9 @@ private:
     NsmClient(lo_address manager, lo_server server, std::string url);
     static int Receive(const char* path, const char* types, lo_arg** argv, int argc, lo_message message,
                        void* self);
+    void ReadSome();
+    bool FromManager(lo_message message) const;
+    void RefuseLate(const std::string& path);
     // A message's path with its first and third arguments as texts: all the requests need.
     void Handle(const std::string& path, const std::string& first, const std::string& third);
     void Open(const std::string& folder, const std::string& clientId);
@@ -58,11 +62,12 @@ private:
     lo_address manager_;
     lo_server server_;
     std::string url_;
+    std::set<std::string> managerAddresses_;  // the manager's host, as numeric addresses
     std::string ordinarySettingsFile_;
     QSocketNotifier* notifier_ = nullptr;
     SessionDocument* document_ = nullptr;
     Stage stage_ = Stage::Announced;
-    bool answered_ = false;
+    bool heard_ = false;  // something has come from the manager
     bool dirty_ = false;
     std::string savedText_;
 };

@@ -104,8 +104,11 @@ TEST(SessionProgram, OpensPlaysUnderItsClientIdSavesAndEndsOnSigtermWithoutSavin
     EXPECT_EQ(announce->args[5], std::to_string(program.pid()));
 
     manager.acceptAnnounce();
-    std::this_thread::sleep_for(1500ms);   // time enough to list ports or open one, which it must not
-    for (const char* client : {"Pixono", "Pixono-list", "pixono-synth", "Pixono.nTEST/Pixono-list"})
+    // A save refused as too early shows the event loop running, past the first frame after which a
+    // program outside a session lists its ports and opens one; under the session it must not.
+    manager.save();
+    ASSERT_TRUE(manager.waitFor("/error", "/nsm/client/save")) << "the event loop did not run";
+    for (const char* client : {"Pixono", "Pixono-list", "pixono-synth", "pixono-synth-watch"})
         EXPECT_FALSE(reader.hasClient(client)) << client << " before the open";
 
     manager.open(clientFolder, "Pixono.nTEST");

@@ -8,6 +8,7 @@
 #include "tests/support/temp_folder.h"
 
 #include <filesystem>
+#include <thread>
 
 namespace {
 
@@ -116,6 +117,97 @@ TEST_F(SessionWindow, ChangesAreToldOnceAndASaveMakesItCleanOrRepliesWithItsFail
     ASSERT_EQ(error->args.size(), 3u);
     EXPECT_NE(error->args[2].find("Unable to write"), std::string::npos) << error->args[2];
     EXPECT_THAT(boxes(), IsEmpty());
+}
+
+// The event loop may first run long after the announce (a cold start, a session starting many
+// programs): what the manager sent meanwhile is its answer. A manager that answers only after the
+// program gave up on it hears why nothing it asks is done.
+TEST_F(SessionWindow, GivesUpOnlyWhenNothingHasComeAndTellsALateManagerWhy)
+{
+    session = NsmClient::Announce(manager.url(), "pixono");
+    form = std::make_unique<TFormMain>(nullptr, session.get());
+    ASSERT_TRUE(manager.waitFor("/nsm/server/announce"));
+    manager.acceptAnnounce();
+    manager.open(folder.file("Pixono.nA"), "Pixono.nA");
+    std::this_thread::sleep_for(std::chrono::milliseconds(3300));  // the loop has not run meanwhile
+    ASSERT_TRUE(wait("/reply", "/nsm/client/open"));
+    EXPECT_EQ(driver.openDeviceCount(), 1u);
+
+    form.reset();
+    session = NsmClient::Announce(manager.url(), "pixono");
+    form = std::make_unique<TFormMain>(nullptr, session.get());
+    ASSERT_TRUE(wait("/nsm/server/announce"));
+    ::testing::internal::CaptureStderr();
+    processEventsUntil([] { return false; }, 3300);  // nothing from the manager: it is given up
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("no answer"), std::string::npos);
+    manager.acceptAnnounce();
+    manager.open(folder.file("Pixono.nB"), "Pixono.nB");
+    manager.save();
+    for (const char* request : {"/nsm/client/open", "/nsm/client/save"}) {
+        const std::optional<OscMessage> refused = wait("/error", request);
+        ASSERT_TRUE(refused) << request << " met silence";
+        EXPECT_NE(refused->args[2].find("outside the session"), std::string::npos) << refused->args[2];
+    }
+}
+
+TEST_F(SessionWindow, SaveBeforeTheOpenAndASecondOpenAreRefused)
+{
+    openUnderSession();
+    manager.save();
+    const std::optional<OscMessage> early = wait("/error", "/nsm/client/save");
+    ASSERT_TRUE(early);
+    EXPECT_EQ(early->args[1], std::to_string(NsmClient::kErrNotNow));
+    manager.open(folder.file("Pixono.nA"), "Pixono.nA");
+    ASSERT_TRUE(wait("/reply", "/nsm/client/open"));
+    manager.open(folder.file("Pixono.nB"), "Pixono.nB");
+    const std::optional<OscMessage> again = wait("/error", "/nsm/client/open");
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->args[1], std::to_string(NsmClient::kErrNotNow));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("Pixono.nB")));
+}
+
+// Only the manager's own host and port are heard, a message is acted on only with the arguments it
+// needs, and a client ID that JACK or ALSA cannot take is refused with the reason.
+TEST_F(SessionWindow, OpensFromElsewhereOrMalformedOrWithAnUnusableClientIdAreNotTaken)
+{
+    openUnderSession();
+    manager.openFromAnotherPort(folder.file("Pixono.nA"), "Pixono.nA");
+    manager.openWithANumberForThePath("Pixono.nA");
+    const std::optional<OscMessage> malformed = wait("/error", "/nsm/client/open");
+    ASSERT_TRUE(malformed);
+    for (const std::string& clientId : {std::string("Pixono:nA"), std::string(45, 'n')}) {
+        manager.open(folder.file("Pixono.nA"), clientId);
+        const std::optional<OscMessage> refused = wait("/error", "/nsm/client/open");
+        ASSERT_TRUE(refused) << clientId;
+        EXPECT_NE(refused->args[2].find("client ID"), std::string::npos) << refused->args[2];
+    }
+    EXPECT_EQ(count("/reply"), 0u);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("Pixono.nA"))) << "a folder made for a message not taken";
+    EXPECT_EQ(driver.openDeviceCount(), 0u);
+    manager.open(folder.file("Pixono.nA"), std::string(44, 'n'));
+    EXPECT_TRUE(wait("/reply", "/nsm/client/open"));
+}
+
+// A headless session has nobody to close a box: the open's errors go to standard error, and its
+// reply goes out at once. Minimising or maximising the window changes nothing that is saved.
+TEST_F(SessionWindow, OpenErrorsOpenNoBoxAndTheWindowStateIsNoUnsavedChange)
+{
+    std::filesystem::create_directories(folder.file("Pixono.nA"));
+    writeFileBytes(folder.file("Pixono.nA/pixono.INI"), "[Settings]\nMidiOutPort=Synth\n");
+    driver.fail(MidiCall::Open, MMSYSERR_ALLOCATED);
+    openUnderSession();
+    ::testing::internal::CaptureStderr();
+    manager.open(folder.file("Pixono.nA"), "Pixono.nA");
+    ASSERT_TRUE(wait("/reply", "/nsm/client/open"));
+    EXPECT_NE(::testing::internal::GetCapturedStderr().find("Synth"), std::string::npos);
+    EXPECT_THAT(boxes(), IsEmpty());
+
+    for (const auto& change : {&QWidget::showMinimized, &QWidget::showNormal, &QWidget::showMaximized,
+                               &QWidget::showNormal}) {
+        (form.get()->*change)();
+        processEventsUntil([] { return false; }, 50);
+    }
+    EXPECT_EQ(count("/nsm/client/is_dirty"), 0u);
 }
 
 TEST(SessionUrl, AnUrlThatNamesNoManagerMeansNoSessionWithOneLineOnStandardError)

@@ -72,3 +72,15 @@ void FakeSessionManager::save()
 {
     lo_send_from(client_, server_, LO_TT_IMMEDIATE, "/nsm/client/save", "");
 }
+
+void FakeSessionManager::openFromAnotherPort(const std::string& folder, const std::string& clientId)
+{
+    lo_server other = lo_server_new_with_proto(nullptr, LO_UDP, [](int, const char*, const char*) {});
+    lo_send_from(client_, other, LO_TT_IMMEDIATE, "/nsm/client/open", "sss", folder.c_str(), "session", clientId.c_str());
+    lo_server_free(other);
+}
+
+void FakeSessionManager::openWithANumberForThePath(const std::string& clientId)
+{
+    lo_send_from(client_, server_, LO_TT_IMMEDIATE, "/nsm/client/open", "iss", 7, "session", clientId.c_str());
+}

@@ -36,6 +36,9 @@ public:
     void acceptAnnounce();
     void open(const std::string& folder, const std::string& clientId);
     void save();
+    // Opens that must not be taken: from a socket of another port, and with an integer for the path.
+    void openFromAnotherPort(const std::string& folder, const std::string& clientId);
+    void openWithANumberForThePath(const std::string& clientId);
 
 private:
     static int receive(const char* path, const char* types, lo_arg** argv, int argc, lo_message message,
