@@ -85,10 +85,12 @@ package: deps-package
 	  cd $(PACKAGE_BUILD) && cpack -G DEB
 	@ls $(PACKAGE_BUILD)/pixono_*.deb
 
-# Checks the package, and that a second build gives the same bytes.
-package-check: deps-test package
+# Checks the package, and that two builds, each in a clean folder of its own and the second without the
+# compiler cache, give the same bytes.
+package-check: deps-test
+	rm -rf $(PACKAGE_BUILD) $(PACKAGE_BUILD)-again
+	$(MAKE) --no-print-directory package
 	scripts/check-package $(PACKAGE_BUILD)/pixono_*.deb
-	@first=$$(mktemp) && cp $(PACKAGE_BUILD)/pixono_*.deb "$$first" && \
-	  $(MAKE) --no-print-directory package >/dev/null && \
-	  if cmp "$$first" $(PACKAGE_BUILD)/pixono_*.deb; then rm -f "$$first"; \
-	  else rm -f "$$first"; echo "package-check: two package builds differ" >&2; exit 1; fi
+	CCACHE_DISABLE=1 $(MAKE) --no-print-directory package PACKAGE_BUILD=$(PACKAGE_BUILD)-again >/dev/null
+	@if cmp $(PACKAGE_BUILD)/pixono_*.deb $(PACKAGE_BUILD)-again/pixono_*.deb; then rm -rf $(PACKAGE_BUILD)-again; \
+	  else echo "package-check: two package builds differ" >&2; exit 1; fi
