@@ -3,6 +3,7 @@
 #include "app/form_main.h"
 
 #include "app/application_title.h"
+#include "app/display_loss.h"
 #include "app/awaited_port.h"
 #include "app/error_display.h"
 #include "app/exit_signals.h"
@@ -48,6 +49,7 @@ TFormMain::TFormMain(QWidget* parent, NsmClient* session)
     inputPreview_ = new TFormInputPreview(*this);
     qApp->installEventFilter(inputPreview_);
     new ExitSignals([this] { CloseOnSignal(); }, this);
+    new DisplayLoss([this] { EndForLostDisplay(); }, this);
     FormCreate();
 }
 
