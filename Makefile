@@ -74,9 +74,12 @@ bench-startup: build-tests
 # distribution's hardening flags. SOURCE_DATE_EPOCH, the last commit's time unless given (the changelog's
 # outside a git checkout), dates every file in it, so that two builds of one commit give the same bytes.
 BUILD_FLAG = $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1))
+# The build folder's path would reach the program's build ID through the debugging information, so
+# that the same commit built in another folder would give other bytes: it is recorded as "build".
+BUILD_FOLDER_MAP = -ffile-prefix-map=$(abspath $(PACKAGE_BUILD))=build
 package: deps-package
 	$(CONFIGURE) -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF \
-	  -DCMAKE_CXX_FLAGS="$(call BUILD_FLAG,CPPFLAGS) $(call BUILD_FLAG,CXXFLAGS)" \
+	  -DCMAKE_CXX_FLAGS="$(call BUILD_FLAG,CPPFLAGS) $(call BUILD_FLAG,CXXFLAGS) $(BUILD_FOLDER_MAP)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$(call BUILD_FLAG,LDFLAGS)"
 	export SOURCE_DATE_EPOCH=$${SOURCE_DATE_EPOCH:-$$(git log -1 --format=%ct 2>/dev/null || \
 	  dpkg-parsechangelog -l dist/changelog -S Timestamp)} && \
@@ -85,10 +88,12 @@ package: deps-package
 	  cd $(PACKAGE_BUILD) && cpack -G DEB
 	@ls $(PACKAGE_BUILD)/pixono_*.deb
 
-# Checks the package, and that a second build gives the same bytes.
-package-check: deps-test package
+# Checks the package, and that two builds, each in a clean folder of its own and the second without the
+# compiler cache, give the same bytes.
+package-check: deps-test
+	rm -rf $(PACKAGE_BUILD) $(PACKAGE_BUILD)-again
+	$(MAKE) --no-print-directory package
 	scripts/check-package $(PACKAGE_BUILD)/pixono_*.deb
-	@first=$$(mktemp) && cp $(PACKAGE_BUILD)/pixono_*.deb "$$first" && \
-	  $(MAKE) --no-print-directory package >/dev/null && \
-	  if cmp "$$first" $(PACKAGE_BUILD)/pixono_*.deb; then rm -f "$$first"; \
-	  else rm -f "$$first"; echo "package-check: two package builds differ" >&2; exit 1; fi
+	CCACHE_DISABLE=1 $(MAKE) --no-print-directory package PACKAGE_BUILD=$(PACKAGE_BUILD)-again >/dev/null
+	@if cmp $(PACKAGE_BUILD)/pixono_*.deb $(PACKAGE_BUILD)-again/pixono_*.deb; then rm -rf $(PACKAGE_BUILD)-again; \
+	  else echo "package-check: two package builds differ" >&2; exit 1; fi

@@ -3,6 +3,7 @@
 #include "app/form_main.h"
 
 #include "app/application_title.h"
+#include "app/display_loss.h"
 #include "app/awaited_port.h"
 #include "app/error_display.h"
 #include "app/exit_signals.h"
@@ -18,6 +19,8 @@
 #include <QTimer>
 
 #include <malloc.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -46,6 +49,7 @@ TFormMain::TFormMain(QWidget* parent, NsmClient* session)
     inputPreview_ = new TFormInputPreview(*this);
     qApp->installEventFilter(inputPreview_);
     new ExitSignals([this] { CloseOnSignal(); }, this);
+    new DisplayLoss([this] { EndForLostDisplay(); }, this);
     FormCreate();
 }
 
@@ -118,12 +122,21 @@ QSize largestScreenSize()
     return largest;
 }
 
-// Bounds that meet no screen's available area (left from a monitor since unplugged) go to the primary
-// screen's corner, keeping their size; bounds that meet one stay exactly where they are.
+// Whether enough of the window's top edge lies in `area` to grab its title bar and drag it back: the
+// bar's full height over 100 pixels of its width.
+bool titleBarGrabbable(const QRect& bounds, const QRect& area)
+{
+    constexpr QSize kGrip(100, 24);
+    const QRect shown = QRect(bounds.topLeft(), QSize(bounds.width(), kGrip.height())).intersected(area);
+    return shown.height() >= kGrip.height() && shown.width() >= std::min(kGrip.width(), bounds.width());
+}
+
+// Bounds whose title bar cannot be grabbed on any screen (left from a monitor since unplugged) go to
+// the primary screen's corner, keeping their size; bounds that can stay exactly where they are.
 QPoint visibleTopLeft(const QRect& bounds)
 {
     for (const QScreen* screen : QGuiApplication::screens())
-        if (screen->availableGeometry().intersects(bounds)) return bounds.topLeft();
+        if (titleBarGrabbable(bounds, screen->availableGeometry())) return bounds.topLeft();
     const QScreen* primary = QGuiApplication::primaryScreen();
     return primary ? primary->availableGeometry().topLeft() : bounds.topLeft();
 }

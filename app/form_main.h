@@ -183,6 +183,7 @@ private:
     void ShowHandlerError(const std::exception& error) noexcept;
     void CancelPointerCapture() noexcept;
     void CloseOnSignal();
+    void EndForLostDisplay();
 
     TSoundingNotes soundingNotes_;  // shared by the pad and the held keys
     TPadController pad_;

@@ -72,3 +72,12 @@ void TFormMain::CloseOnSignal()
     ErrorDisplay().WriteToStandardError(true);
     BitBtnExitClick();
 }
+
+// The display is gone and the process ends as soon as this returns: the closing steps run now, as
+// for a signal, and nothing waits for a user who can no longer see anything.
+void TFormMain::EndForLostDisplay()
+{
+    closingBySignal_ = true;
+    ErrorDisplay().WriteToStandardError(true);
+    FormDestroy();
+}

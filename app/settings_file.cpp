@@ -20,6 +20,11 @@ int32_t TSettingsFile::ReadInteger(const std::string& section, const std::string
     return settingsInteger(ReadString(section, key, ""), defaultValue);
 }
 
+int32_t TSettingsFile::ReadLevel(const std::string& section, const std::string& key, int32_t defaultValue) const
+{
+    return settingsInteger(ReadString(section, key, ""), defaultValue, true);
+}
+
 void TSettingsFile::WriteString(const std::string& section, const std::string& key, const std::string& value)
 {
     if (file_.write(section, key, value)) return;
@@ -37,7 +42,7 @@ void TSettingsFile::Flush()
     if (!file_.commit()) throw Exception("Unable to write to " + fileName_);
 }
 
-int32_t settingsInteger(const std::string& text, int32_t defaultValue)
+int32_t settingsInteger(const std::string& text, int32_t defaultValue, bool saturate)
 {
-    return parseInt32(text).value_or(defaultValue);
+    return parseInt32(text, saturate).value_or(defaultValue);
 }

@@ -20,6 +20,9 @@ public:
     bool ValueExists(const std::string& section, const std::string& key) const;
     // The stored integer, or `defaultValue` when the key is missing or holds no integer.
     int32_t ReadInteger(const std::string& section, const std::string& key, int32_t defaultValue) const;
+    // As ReadInteger, but a number past 32 bits, however many digits it has, reads as the largest or
+    // smallest 32-bit value, so that bringing it into a range gives that range's top or bottom.
+    int32_t ReadLevel(const std::string& section, const std::string& key, int32_t defaultValue) const;
 
     // An entry that cannot be written, or any entry of a file that could not be read, raises at once,
     // after storing the values written before it.
@@ -34,5 +37,6 @@ private:
 };
 
 // The integer a stored text stands for: a leading "0x"/"0X" counts as "$", then leading blanks,
-// decimal or hexadecimal as typed integers are read; `defaultValue` when the text is no integer.
-int32_t settingsInteger(const std::string& text, int32_t defaultValue);
+// decimal or hexadecimal as typed integers are read; `defaultValue` when the text is no integer. With
+// `saturate`, a number past 32 bits is held at the 32-bit limit instead.
+int32_t settingsInteger(const std::string& text, int32_t defaultValue, bool saturate = false);

@@ -63,7 +63,7 @@ TPlayingSettings readPlaying(const TSettingsFile& settings, const TPlayingSettin
     const auto readNumbers = [&](const auto& keys) {
         for (const NumberKey& k : keys)
             stored.*k.field = static_cast<uint8_t>(
-                std::clamp(settings.ReadInteger(section, k.key, current.*k.field), k.lowest, k.highest));
+                std::clamp(settings.ReadLevel(section, k.key, current.*k.field), k.lowest, k.highest));
     };
     readNumbers(kRangeKeys);
     readNumbers(kLevelKeys);

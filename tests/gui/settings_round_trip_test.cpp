@@ -142,8 +142,9 @@ TEST_F(SettingsRoundTrip, ShownWindowKeepsTheStoredBoundsOnceItsFrameIsKnown)
     }
 }
 
-// The offscreen platform's one screen spans (0, 0) to (799, 799).
-TEST_F(SettingsRoundTrip, WindowOffEveryScreenMovesToThePrimaryScreenKeepingItsSize)
+// The offscreen platform's one screen spans (0, 0) to (799, 799). A window stays where it is while
+// its title bar can be grabbed there: 24 pixels of height over 100 of width.
+TEST_F(SettingsRoundTrip, WindowWhoseTitleBarIsOffEveryScreenMovesToThePrimaryScreenKeepingItsSize)
 {
     struct Case {
         const char* storedPosition;
@@ -152,8 +153,13 @@ TEST_F(SettingsRoundTrip, WindowOffEveryScreenMovesToThePrimaryScreenKeepingItsS
     for (const Case& c : {Case{"Left=-100000\nTop=40\n", "Left=0\nTop=0\n"},
                           Case{"Left=800\nTop=40\n", "Left=0\nTop=0\n"},
                           Case{"Left=30\nTop=-520\n", "Left=0\nTop=0\n"},
-                          Case{"Left=799\nTop=799\n", "Left=799\nTop=799\n"},
-                          Case{"Left=-499\nTop=-519\n", "Left=-499\nTop=-519\n"}}) {
+                          Case{"Left=799\nTop=799\n", "Left=0\nTop=0\n"},
+                          Case{"Left=-499\nTop=-519\n", "Left=0\nTop=0\n"},
+                          Case{"Left=701\nTop=30\n", "Left=0\nTop=0\n"},
+                          Case{"Left=30\nTop=777\n", "Left=0\nTop=0\n"},
+                          Case{"Left=30\nTop=-1\n", "Left=0\nTop=0\n"},
+                          Case{"Left=700\nTop=776\n", "Left=700\nTop=776\n"},
+                          Case{"Left=-400\nTop=0\n", "Left=-400\nTop=0\n"}}) {
         SCOPED_TRACE(c.storedPosition);
         const std::string size = "Width=500\nHeight=520\n";
         EXPECT_EQ(runWith(settingsText("", "1", c.storedPosition + size)),

@@ -28,6 +28,18 @@ TEST(ParseInt32, DecimalRangeIsExactlyThatOfSigned32Bit)
     EXPECT_EQ(parseInt32("000000000000000000002147483647"), std::numeric_limits<int32_t>::max());
 }
 
+TEST(ParseInt32, SaturatingReadHoldsNumbersPastThirtyTwoBitsAtTheLimit)
+{
+    constexpr int32_t largest = std::numeric_limits<int32_t>::max(), smallest = std::numeric_limits<int32_t>::min();
+    const std::pair<const char*, std::optional<int32_t>> cases[] = {
+        {"2147483648", largest},   {"4294967308", largest},  {"99999999999999999999999", largest},
+        {"-2147483649", smallest}, {"-99999999999", smallest}, {"$100000000", largest},
+        {"-2147483648", smallest}, {"$FFFFFFFF", -1},        {"42", 42},
+        {"99999999999px", nullopt}, {"", nullopt},
+    };
+    for (const auto& [text, value] : cases) EXPECT_EQ(parseInt32(text, true), value) << text;
+}
+
 TEST(ParseInt32, HexadecimalPrefixesAndDigitsOfEitherCase)
 {
     EXPECT_EQ(parseInt32("$1F"), 31);

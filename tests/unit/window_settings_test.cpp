@@ -113,7 +113,7 @@ TEST_F(WindowSettings, StoredValuesComeBackAndAreWrittenBackAsStored)
 TEST_F(WindowSettings, UnreadableValuesTakeTheCurrentOnes)
 {
     window.channel = 5;
-    restartWith("[Settings]\nLeft=12px\nMidiOutChannel=12px\nMidiOutPort=Not Installed\n");
+    restartWith("[Settings]\nLeft=12px\nMidiOutChannel=4294967308\nMidiOutPort=Not Installed\n");
     EXPECT_EQ(window.bounds.left, 0);
     EXPECT_EQ(window.steps.end()[-2], "channel 5");
     saveWindowSettings(window, file);
@@ -223,4 +223,12 @@ TEST_F(WindowSettings, ExpressionChoicesAreReadLikeThePlayingKeysAndWrittenOnlyW
     saveWindowSettings(window, file);
     EXPECT_EQ(readFileBytes(file), "[Settings]\nBendRange=2\nLeft=0\nTop=106\nWidth=416\nHeight=454\n"
                                    "MidiOutPort=\nMidiOutChannel=1\nAfterAttack=Pressure\n");
+
+    // However many digits: past 32 bits a number is still brought to the top or bottom of its range.
+    restartWith("[Settings]\nBendRange=4294967308\nWheelController=4294967303\nNoteLow=-99999999999\n"
+                "NoteHigh=99999999999\n");
+    EXPECT_EQ(window.playing.bendRange, 48);
+    EXPECT_EQ(window.playing.wheelController, 119);
+    EXPECT_EQ(window.playing.noteLow, 0);
+    EXPECT_EQ(window.playing.noteHigh, 127);
 }
