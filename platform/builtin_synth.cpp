@@ -70,6 +70,10 @@ MMRESULT BuiltinSynth::open()
         return MMSYSERR_NOMEM;
     }
     fl->fluid_settings_setnum(d.settings, "synth.sample-rate", kSampleRate);
+    // A General MIDI SoundFont holds over a hundred instruments and a channel plays one: only the
+    // samples of the instruments selected on the channels are read into memory, each when a program
+    // change selects it (that call returns once they are in, so the notes after it sound).
+    fl->fluid_settings_setint(d.settings, "synth.dynamic-sample-loading", 1);
     d.synth = fl->new_fluid_synth(d.settings);
     if (!d.synth) {
         close();

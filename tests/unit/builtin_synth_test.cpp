@@ -89,6 +89,19 @@ TEST_F(BuiltinSynthOffline, NoteOffOnAnotherChannelLeavesTheNoteSounding)
     EXPECT_LT(secondsUntilSilent(0.5), 0.0) << "a note off on another channel ended the note";
 }
 
+TEST_F(BuiltinSynthOffline, ProgramChangeAfterOpenPlaysTheNewInstrument)
+{
+    // Instruments no channel selected at open: their samples are read only when chosen.
+    for (uint8_t program : {uint8_t{40}, uint8_t{73}}) {
+        SCOPED_TRACE(program);
+        send(0xC1, program, 0);
+        send(0x91, 69, 100);
+        EXPECT_NEAR(pitchOfNextSecond(), 440.0, 3.0);
+        send(0x81, 69, 0);
+        audio.render(2.0);
+    }
+}
+
 TEST_F(BuiltinSynthOffline, PitchBendTakesItsLowSevenBitsFirst)
 {
     // 0x3000 is a quarter of the way up: one semitone with the default two-semitone range.
