@@ -43,6 +43,8 @@ TFormMain::TFormMain(QWidget* parent, NsmClient* session)
 {
     setObjectName("FormMain");
     MidiOutput->setObjectName("MidiOutput");
+    // A synth that comes back, or a connection others make to our port, starts with its own bend range.
+    MidiOutput->SetOnDestinationConnected([this](TMidiOutput*) { Guarded([this] { pad_.SendBendRange(); }); });
     buildPages();
     connectHandlers();
     SetOuterBounds(kInitialBounds);

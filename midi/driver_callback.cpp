@@ -31,7 +31,8 @@ void DriverCallback(HMIDIOUT, uint32_t message, uintptr_t instance, uintptr_t pa
     const auto* record = reinterpret_cast<const CallbackInstance*>(instance);
     switch (message) {
     case MOM_DONE:
-        if (record) PostMessageA(record->TargetWindow, MOM_DONE, 0, param1);
+    case MOM_CONNECTED:
+        if (record) PostMessageA(record->TargetWindow, message, 0, param1);
         break;
     case MIM_DATA:
     case MIM_LONGDATA:

@@ -146,6 +146,7 @@ std::string TMidiOutput::DriverErrorText(uint16_t code)
 
 void TMidiOutput::HandleNotifyMessage(const PostedMessage& message)
 {
+    if (message.message == MOM_CONNECTED && onDestinationConnected_) onDestinationConnected_(this);
     if (message.message != MOM_DONE) return;
     auto* header = reinterpret_cast<MIDIHDR*>(message.lParam);
     if (!header) return;

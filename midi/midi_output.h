@@ -54,6 +54,9 @@ public:
     void SetProductName(const std::string& name);     // raises on refusal
     const TNotifyEvent& Onmidioutput() const { return onMidiOutput_; }
     void SetOnmidioutput(TNotifyEvent handler) { onMidiOutput_ = std::move(handler); }
+    // Fired on the GUI thread when a destination connects to the open port after its open: a synth that
+    // came back, or a connection made by others. Must not throw.
+    void SetOnDestinationConnected(TNotifyEvent handler) { onDestinationConnected_ = std::move(handler); }
 
     HMIDIOUT DeviceHandle() const { return deviceHandle_; }
     TPortState PortState() const { return portState_; }
@@ -73,7 +76,8 @@ public:
     virtual void SendLongMessage(const uint8_t* bytes, uint16_t length);
 
     std::string DriverErrorText(uint16_t code);
-    // Acts on done notifications only: unprepares the header, releases its buffer, fires Onmidioutput.
+    // Acts on done notifications (unprepares the header, releases its buffer, fires Onmidioutput) and
+    // on connection notices.
     void HandleNotifyMessage(const PostedMessage& message);
 
 private:
@@ -99,4 +103,5 @@ private:
     uint32_t support_ = 0;
     uint16_t deviceCount_ = 0;
     TNotifyEvent onMidiOutput_;
+    TNotifyEvent onDestinationConnected_;
 };

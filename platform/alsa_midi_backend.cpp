@@ -155,7 +155,9 @@ bool AlsaMidiConnection::resubscribe(const std::string& name)
 {
     out_->closePort();
     failed();   // undoing a subscription whose destination has gone may complain; that is expected
-    return subscribe([&](const std::string& port) { return alsaShownPortName(port) == name; });
+    if (!subscribe([&](const std::string& port) { return alsaShownPortName(port) == name; })) return false;
+    tellConnected();
+    return true;
 }
 
 bool endsWithPortNumbers(const std::string& name, size_t blank)

@@ -63,6 +63,8 @@ public:
         const MMRESULT result = openConnection(slot, device->connection);
         if (result != MMSYSERR_NOERROR) return result;
         *handle = reinterpret_cast<HMIDIOUT>(device.get());
+        if (device->callback)
+            device->connection->setConnectionNotice({&tellConnected, reinterpret_cast<uintptr_t>(device.get())});
         open_.push_back(std::move(device));
         return MMSYSERR_NOERROR;
     }
@@ -129,6 +131,13 @@ public:
     }
 
 private:
+    // The connection's thread; the device outlives its connection, which is closed first.
+    static void tellConnected(uintptr_t context) noexcept
+    {
+        const auto* device = reinterpret_cast<const OpenDevice*>(context);
+        device->callback(reinterpret_cast<HMIDIOUT>(context), MOM_CONNECTED, device->instance, 0, 0);
+    }
+
     void rescan()
     {
         std::vector<std::vector<MidiDestination>> listed;

@@ -39,6 +39,7 @@ MMRESULT JackMidiConnection::open(const std::string& destination, std::unique_pt
     std::unique_ptr<JackClient> client = JackClient::open(kOurClientName);
     if (!client) return MIDIERR_NOSERVER;
     std::unique_ptr<JackMidiConnection> opened(new JackMidiConnection(std::move(client), destination));
+    opened->quietConnect_.store(!destination.empty(), std::memory_order_relaxed);
     const MMRESULT result = opened->setUp();
     if (result != MMSYSERR_NOERROR) return result;
     connection = std::move(opened);
@@ -68,6 +69,7 @@ MMRESULT JackMidiConnection::setUp()
     maxMessage_ = std::min(kRingBytes / 2, bufferSize > kMidiBufferOverhead ? bufferSize - kMidiBufferOverhead : 0);
     if (jack_set_process_callback(client, &JackMidiConnection::process, this) != 0 ||
         jack_set_port_registration_callback(client, &JackMidiConnection::portRegistration, this) != 0 ||
+        jack_set_port_connect_callback(client, &JackMidiConnection::portConnect, this) != 0 ||
         jack_activate(client) != 0)
         return MMSYSERR_ERROR;
     active_ = true;
@@ -208,4 +210,15 @@ void JackMidiConnection::portRegistration(jack_port_id_t port, int registered, v
     } else if (connection->destinationGone_.load(std::memory_order_relaxed)) {
         connection->watch_->post(0);
     }
+}
+
+// JACK's notification thread, as above. Every connection to our port counts, whoever made it.
+void JackMidiConnection::portConnect(jack_port_id_t a, jack_port_id_t b, int connected, void* self)
+{
+    auto* connection = static_cast<JackMidiConnection*>(self);
+    if (!connected) return;
+    jack_port_t* out = connection->out_;
+    if (jack_port_by_id(connection->jack_, a) != out && jack_port_by_id(connection->jack_, b) != out) return;
+    if (connection->quietConnect_.exchange(false, std::memory_order_relaxed)) return;
+    connection->tellConnected();
 }

@@ -41,6 +41,7 @@ private:
     void makeAnew();
     static int process(jack_nframes_t frames, void* self);
     static void portRegistration(jack_port_id_t port, int registered, void* self);
+    static void portConnect(jack_port_id_t a, jack_port_id_t b, int connected, void* self);
     void drain() const;
 
     std::unique_ptr<JackClient> client_;
@@ -52,6 +53,8 @@ private:
     jack_ringbuffer_t* ring_ = nullptr;   // records: [uint32 length][uint32 frame sent at][bytes]
     size_t maxMessage_ = 0;               // longest message one cycle's port buffer can carry
     std::atomic<bool> destinationGone_{false};
+    // The connection made by the first open: its set-up goes out with the open, so its notice is not told.
+    std::atomic<bool> quietConnect_{false};
     bool active_ = false;
     std::atomic<uint32_t> cycles_{0};     // process callbacks completed
     std::unique_ptr<JackServerWatch> watch_;   // made before the client is active

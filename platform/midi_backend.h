@@ -4,6 +4,7 @@
 
 #include "platform/midi_services.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -14,6 +15,13 @@
 constexpr uint16_t MOD_MIDIPORT = 1;
 constexpr uint16_t MOD_MAPPER = 5;
 constexpr uint16_t MOD_SWSYNTH = 7;
+
+// Whom an open output tells when a destination connects to it after the open: a plain function and
+// its argument, so that any thread may call it without allocating or locking.
+struct ConnectionNotice {
+    void (*tell)(uintptr_t context) noexcept = nullptr;
+    uintptr_t context = 0;
+};
 
 // One open output of a back end; destroying it closes it.
 class MidiConnection {
@@ -26,6 +34,25 @@ public:
     // True when the connection follows its destination itself (reports it gone, and connects again
     // when it returns); otherwise the driver goes by its latest device list.
     virtual bool followsDestination() const { return false; }
+    // Set once, right after the open; a destination that connects later (a synth that came back, a
+    // patchbay's or a session's connection to our port) is told from then on.
+    void setConnectionNotice(ConnectionNotice notice) noexcept
+    {
+        noticeContext_.store(notice.context, std::memory_order_relaxed);
+        noticeTell_.store(notice.tell, std::memory_order_release);
+    }
+
+protected:
+    // Any thread.
+    void tellConnected() const noexcept
+    {
+        if (const auto tell = noticeTell_.load(std::memory_order_acquire))
+            tell(noticeContext_.load(std::memory_order_relaxed));
+    }
+
+private:
+    std::atomic<void (*)(uintptr_t) noexcept> noticeTell_{nullptr};
+    std::atomic<uintptr_t> noticeContext_{0};
 };
 
 struct MidiDestination {

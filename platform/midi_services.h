@@ -32,6 +32,7 @@ enum : MMRESULT {
 constexpr uint32_t MIDI_MAPPER = 4294967295u;        // stands for the first listed device
 constexpr uint32_t CALLBACK_FUNCTION = 196608u;      // the callback is a plain function
 constexpr uint32_t MOM_DONE = 969u;                  // long message finished: param1 = header address
+constexpr uint32_t MOM_CONNECTED = 976u;             // a destination connected to the open output after its open
 constexpr uint32_t MAXPNAMELEN = 32;
 constexpr uint32_t MAXERRORLENGTH = 128;
 

@@ -63,11 +63,13 @@ TEST(MainWindowOverJack, DragAndWheelOnThePadArriveAsExactBytesOnThePortChosenIn
 // Glide over two octaves of C major with a range of 12: the range told as RPN 0 when the port opens, a
 // press left of C4's centre (no bend), a drag to the right end (C6, past the range: handed over) and
 // the release centring the bend.
-TEST(MainWindowOverJack, GlideArrivesAsRangeBendsAndAHandoverOnThePort)
+// Then the synth restarts, and a patchbay connects a second one to our port: each hears the range before
+// anything else.
+TEST(MainWindowOverJack, GlideArrivesAsRangeBendsAndAHandoverOnThePortAndItsRangeAgainOnEachConnection)
 {
     ensureQtApplication();
     JackServer server;
-    JackMidiReader reader("glide-listener");
+    auto reader = std::make_unique<JackMidiReader>("glide-listener");
     std::remove(SettingsFileName().c_str());
     TFormMain form;
     form.show();
@@ -79,7 +81,7 @@ TEST(MainWindowOverJack, GlideArrivesAsRangeBendsAndAHandoverOnThePort)
     glide.pitchMode = TPitchMode::Glide;
     glide.bendRange = 12;
     form.SetPlaying(glide);
-    ASSERT_NO_FATAL_FAILURE(chooseMidiOutPort(form, QString::fromStdString(reader.portName())));
+    ASSERT_NO_FATAL_FAILURE(chooseMidiOutPort(form, QString::fromStdString(reader->portName())));
 
     const QPoint press(0, 30), end(form.TabSheetPad->width() - 1, 30);
     QTest::mousePress(form.TabSheetPad, Qt::LeftButton, Qt::NoModifier, press);
@@ -88,11 +90,29 @@ TEST(MainWindowOverJack, GlideArrivesAsRangeBendsAndAHandoverOnThePort)
 
     const uint8_t velocity = noteAndVelocityAt(form, press).second;
     const MidiBytes centre{0xE0, 0, 64};
-    const std::vector<MidiBytes> expected = {
-        {0xB0, 101, 0},   {0xB0, 100, 0},   {0xB0, 6, 12},      {0xB0, 38, 0},      {0xB0, 101, 127},
-        {0xB0, 100, 127}, centre,           {0x90, 60, velocity}, {0x80, 60, velocity}, centre,
-        {0x90, 84, velocity}, {0x80, 84, velocity}, centre};
-    EXPECT_EQ(reader.waitForEvents(expected.size()), expected);
+    const std::vector<MidiBytes> range = {{0xB0, 101, 0}, {0xB0, 100, 0},   {0xB0, 6, 12},
+                                          {0xB0, 38, 0},  {0xB0, 101, 127}, {0xB0, 100, 127}};
+    std::vector<MidiBytes> expected = range;
+    expected.insert(expected.end(), {centre, {0x90, 60, velocity}, {0x80, 60, velocity}, centre,
+                                     {0x90, 84, velocity}, {0x80, 84, velocity}, centre});
+    EXPECT_EQ(reader->waitForEvents(expected.size()), expected);
+
+    // The notice of a connection reaches the window through its event loop.
+    const auto hears = [](JackMidiReader& listener, const std::vector<MidiBytes>& wanted) {
+        return processEventsUntil([&] { return listener.waitForEvents(wanted.size(), {}).size() >= wanted.size(); }) &&
+               listener.waitForEvents(wanted.size()) == wanted;
+    };
+    reader.reset();   // the synth quits and starts again
+    reader = std::make_unique<JackMidiReader>("glide-listener");
+    EXPECT_TRUE(hears(*reader, range));
+    JackMidiReader second("second-synth");
+    second.connectFrom("Pixono:out");
+    EXPECT_TRUE(hears(second, range));
+    QTest::mouseClick(form.TabSheetPad, Qt::LeftButton, Qt::NoModifier, press);
+    expected = range;
+    expected.insert(expected.end(), range.begin(), range.end());
+    expected.insert(expected.end(), {centre, {0x90, 60, velocity}, {0x80, 60, velocity}, centre});
+    EXPECT_EQ(reader->waitForEvents(expected.size()), expected);
 }
 
 TEST(MainWindowOverJack, FollowsASynthStartedLaterRestartedAndAServerRestarted)
