@@ -83,7 +83,14 @@ void TFormMain::SetMidiOutPort(const QString& name, bool reopen)
 {
     // The same name changes nothing while its port is open and well; chosen again from the list, a
     // port that failed to open or went away is opened anew.
-    if (name == currentPortName_ && !(reopen && !IsMidiOutPortWell())) return;
+    if (name == currentPortName_ && !(reopen && !IsMidiOutPortWell())) {
+        // The default picked from the list becomes a choice, which the settings file keeps.
+        if (reopen && portIsFirstListed_) {
+            portIsFirstListed_ = false;
+            SettingsMayHaveChanged();
+        }
+        return;
+    }
     const int32_t i = IndexOfMidiOutPort(name);
     if (i == -1) return;
     OpenMidiOutPort(name, i);

@@ -72,6 +72,16 @@ TEST_F(SettingsRoundTrip, FirstStartOpensTheFirstPortButStoresNoneAndWritesTheIn
     EXPECT_TRUE(testMessagePresenter().shown.empty());
 }
 
+// Picked from the list, the port open as the default becomes the user's choice, without a second open.
+TEST_F(SettingsRoundTrip, TheDefaultPortPickedFromTheListIsStored)
+{
+    const std::string written = runWith(std::nullopt, [](TFormMain& form) {
+        emit form.ComboBoxMidiOutPort->activated(0);
+    });
+    EXPECT_EQ(written, settingsText("Synth A", "1"));
+    EXPECT_EQ(driver.callCount(MidiCall::Open), 1u);
+}
+
 TEST_F(SettingsRoundTrip, StoredPortInOtherLetterCaseOpensItsDeviceAndIsWrittenBackAsStored)
 {
     const std::string stored = settingsText("SYNTH b", "1");
