@@ -128,6 +128,13 @@ public:
         return midiErrorText(code, text, size);
     }
 
+    bool midiOutWatchDevices(MidiOutDevicesChanged changed, uintptr_t instance) override
+    {
+        bool everyChangeTold = true;
+        for (const auto& backend : backends_) everyChangeTold = backend->watch({changed, instance}) && everyChangeTold;
+        return everyChangeTold;
+    }
+
 private:
     void rescan()
     {
