@@ -1,20 +1,25 @@
 // A stored MIDI output port that is not listed yet: synths are often started after Pixono, so the
-// port is looked for again every half second until it is there, and the user is told once when it
-// is still missing after the first few seconds.
+// port is looked for again whenever the MIDI services tell that a device may have appeared (a JACK
+// port registered, an ALSA port announced). Only while they cannot tell (no JACK server yet) is it
+// looked for now and then. The user is told once when it is still missing after the first few seconds.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
+#include <atomic>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <utility>
+
+class NotifyWindow;
 
 class TAwaitedPort : public QObject {
 public:
     struct Timing {
-        int lookEveryMs = 500;
-        int quietForMs = 5000;   // a port that appears within this time needs no word
+        int checkEveryMs = 2000;   // asks the services to tell again; looks only while they cannot
+        int quietForMs = 5000;     // a port that appears within this time needs no word
     };
 
     // `openIfListed()` opens the port when it is listed now and says whether it was; `stillMissing()`
@@ -25,18 +30,26 @@ public:
         : TAwaitedPort(std::move(openIfListed), std::move(stillMissing), parent, Timing{})
     {
     }
+    ~TAwaitedPort() override;
 
+    // Looks once from the event loop, then on every change told.
     void Start();
     void Stop();
-    bool Waiting() const { return timer_.isActive(); }
+    bool Waiting() const { return waiting_; }
 
 private:
     void Look();
+    void Check();
+    // The services' thread: asks the GUI thread to look, once for any number of changes told meanwhile.
+    static void devicesChanged(uintptr_t self) noexcept;
 
     std::function<bool()> openIfListed_;
     std::function<void()> stillMissing_;
     Timing timing_;
-    QTimer timer_;
-    QElapsedTimer since_;
-    bool told_ = false;
+    QTimer checks_;
+    QTimer quiet_;
+    std::unique_ptr<NotifyWindow> wakes_;
+    std::atomic<bool> wakePosted_{false};
+    bool waiting_ = false;
+    bool everyChangeTold_ = false;
 };

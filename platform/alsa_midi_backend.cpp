@@ -47,6 +47,25 @@ std::unique_ptr<RtMidiOut> newClient(std::atomic<bool>* failed)
     }
 }
 
+// A sequencer client of ours that the system's announce port writes to, watched on the GUI thread;
+// nullptr without a Qt application or a sequencer. `sequencer` is left for the caller to close.
+std::unique_ptr<QSocketNotifier> listenToAnnounces(snd_seq_t*& sequencer)
+{
+    if (!QCoreApplication::instance()) return nullptr;
+    if (snd_seq_open(&sequencer, "default", SND_SEQ_OPEN_INPUT, SND_SEQ_NONBLOCK) < 0) {
+        sequencer = nullptr;
+        return nullptr;
+    }
+    snd_seq_set_client_name(sequencer, ourRegisteredName(kOurClientName).c_str());
+    const int port = snd_seq_create_simple_port(sequencer, "announce", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
+                                                SND_SEQ_PORT_TYPE_APPLICATION);
+    pollfd descriptor{};
+    if (port < 0 || snd_seq_connect_from(sequencer, port, SND_SEQ_CLIENT_SYSTEM, SND_SEQ_PORT_SYSTEM_ANNOUNCE) < 0 ||
+        snd_seq_poll_descriptors(sequencer, &descriptor, 1, POLLIN) != 1)
+        return nullptr;
+    return std::make_unique<QSocketNotifier>(descriptor.fd, QSocketNotifier::Read);
+}
+
 class AlsaMidiConnection final : public MidiConnection, private AnnounceSequencer {
 public:
     AlsaMidiConnection() : out_(newClient(&failed_)) {}
@@ -102,19 +121,8 @@ private:
 
 void AlsaMidiConnection::follow(const std::string& name, SeqPortAddress address)
 {
-    if (!QCoreApplication::instance()) return;
-    if (snd_seq_open(&announces_, "default", SND_SEQ_OPEN_INPUT, SND_SEQ_NONBLOCK) < 0) {
-        announces_ = nullptr;
-        return;
-    }
-    snd_seq_set_client_name(announces_, ourRegisteredName(kOurClientName).c_str());
-    const int port = snd_seq_create_simple_port(announces_, "announce", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
-                                                SND_SEQ_PORT_TYPE_APPLICATION);
-    pollfd descriptor{};
-    if (port < 0 || snd_seq_connect_from(announces_, port, SND_SEQ_CLIENT_SYSTEM, SND_SEQ_PORT_SYSTEM_ANNOUNCE) < 0 ||
-        snd_seq_poll_descriptors(announces_, &descriptor, 1, POLLIN) != 1)
-        return;
-    notifier_ = std::make_unique<QSocketNotifier>(descriptor.fd, QSocketNotifier::Read);
+    notifier_ = listenToAnnounces(announces_);
+    if (!notifier_) return;
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { followAnnounces(*follower_, *this); });
     follower_.emplace(name, address);
 }
@@ -189,7 +197,38 @@ std::optional<SeqPortAddress> alsaPortAddress(const std::string& rtMidiName)
 }
 
 AlsaMidiBackend::AlsaMidiBackend() = default;
-AlsaMidiBackend::~AlsaMidiBackend() = default;
+
+AlsaMidiBackend::~AlsaMidiBackend()
+{
+    watcher_.reset();
+    if (announces_) snd_seq_close(announces_);
+}
+
+// Without a sequencer no port can appear, so nothing goes untold.
+bool AlsaMidiBackend::watch(DevicesNotice notice)
+{
+    notice_ = notice;
+    if (!notice.changed || !available()) return true;
+    if (!watcher_ && !announces_) {
+        watcher_ = listenToAnnounces(announces_);
+        if (watcher_) QObject::connect(watcher_.get(), &QSocketNotifier::activated, [this] { readAnnounces(); });
+    }
+    return watcher_ != nullptr;
+}
+
+// Every event waiting is read; a port that started or changed may be the one looked for.
+void AlsaMidiBackend::readAnnounces()
+{
+    bool appeared = false;
+    for (;;) {
+        snd_seq_event_t* event = nullptr;
+        const int result = snd_seq_event_input(announces_, &event);
+        if (result == -ENOSPC) continue;
+        if (result < 0 || !event) break;
+        appeared = appeared || event->type == SND_SEQ_EVENT_PORT_START || event->type == SND_SEQ_EVENT_PORT_CHANGE;
+    }
+    if (appeared && notice_.changed) notice_.changed(notice_.instance);
+}
 
 bool AlsaMidiBackend::available()
 {

@@ -130,6 +130,13 @@ public:
         return midiErrorText(code, text, size);
     }
 
+    bool midiOutWatchDevices(MidiOutDevicesChanged changed, uintptr_t instance) override
+    {
+        bool everyChangeTold = true;
+        for (const auto& backend : backends_) everyChangeTold = backend->watch({changed, instance}) && everyChangeTold;
+        return everyChangeTold;
+    }
+
 private:
     // The connection's thread; the device outlives its connection, which is closed first.
     static void tellConnected(uintptr_t context) noexcept

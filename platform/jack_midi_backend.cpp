@@ -6,7 +6,10 @@
 bool JackMidiBackend::available()
 {
     if (lister_ && lister_->serverGone()) lister_.reset();
-    if (!lister_) lister_ = JackClient::open("Pixono-list");
+    if (!lister_) {
+        lister_ = JackClient::open("Pixono-list");
+        listerActive_ = false;
+    }
     return lister_ != nullptr;
 }
 
@@ -30,4 +33,28 @@ MMRESULT JackMidiBackend::open(const std::string& key, std::unique_ptr<MidiConne
 MMRESULT JackMidiBackend::openVirtual(std::unique_ptr<MidiConnection>& connection)
 {
     return JackMidiConnection::open({}, connection);
+}
+
+bool JackMidiBackend::watch(DevicesNotice notice)
+{
+    // The pair is replaced while no call can see half of it.
+    changed_.store(nullptr, std::memory_order_relaxed);
+    instance_.store(notice.instance, std::memory_order_relaxed);
+    changed_.store(notice.changed, std::memory_order_release);
+    if (!notice.changed) return true;
+    if (!available()) return false;
+    if (!listerActive_) {
+        jack_client_t* client = lister_->get();
+        listerActive_ = jack_set_port_registration_callback(client, &JackMidiBackend::portRegistration, this) == 0 &&
+                        jack_activate(client) == 0;
+    }
+    return listerActive_;
+}
+
+// JACK's notification thread: calls the notice only, which neither allocates nor locks.
+void JackMidiBackend::portRegistration(jack_port_id_t, int registered, void* self)
+{
+    auto* backend = static_cast<JackMidiBackend*>(self);
+    const MidiOutDevicesChanged changed = backend->changed_.load(std::memory_order_acquire);
+    if (registered && changed) changed(backend->instance_.load(std::memory_order_relaxed));
 }

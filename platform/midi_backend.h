@@ -61,6 +61,12 @@ struct MidiDestination {
     uint16_t technology = MOD_MIDIPORT;
 };
 
+// Whom a back end tells that its destinations may have changed; see midiOutWatchDevices.
+struct DevicesNotice {
+    MidiOutDevicesChanged changed = nullptr;
+    uintptr_t instance = 0;
+};
+
 class MidiBackend {
 public:
     virtual ~MidiBackend() = default;
@@ -69,4 +75,7 @@ public:
     virtual std::vector<MidiDestination> scan() = 0;
     // Opens the destination with this key into `connection`; MIDIERR_NODEVICE when it has gone.
     virtual MMRESULT open(const std::string& key, std::unique_ptr<MidiConnection>& connection) = 0;
+    // Tells `notice` from now on when a destination may have appeared; a null `changed` stops it. True
+    // when every appearance will be told. A list that changes only by what is installed needs no telling.
+    virtual bool watch(DevicesNotice) { return true; }
 };

@@ -78,3 +78,10 @@ MMRESULT midiOutGetErrorTextA(MMRESULT code, char* text, uint32_t size)
 {
     return currentMidiServices().midiOutGetErrorTextA(code, text, size);
 }
+
+bool midiOutWatchDevices(MidiOutDevicesChanged changed, uintptr_t instance)
+{
+    // A held system driver is not made for this; the caller asks again once it is released.
+    if (systemHeld && !installed.load(std::memory_order_acquire)) return false;
+    return currentMidiServices().midiOutWatchDevices(changed, instance);
+}

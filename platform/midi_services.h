@@ -75,6 +75,8 @@ using HMIDIOUT = MidiOutDevice*;
 
 // Called by the driver from a thread of its own: (device, message, instance data, param1, param2).
 using MidiOutCallback = void (*)(HMIDIOUT, uint32_t, uintptr_t, uintptr_t, uintptr_t);
+// Called by the driver from any thread, without allocating or locking: the devices listed may have changed.
+using MidiOutDevicesChanged = void (*)(uintptr_t instance) noexcept;
 
 class MidiServices {
 public:
@@ -89,6 +91,10 @@ public:
     virtual MMRESULT midiOutUnprepareHeader(HMIDIOUT handle, MIDIHDR* header, uint32_t size) = 0;
     virtual MMRESULT midiOutClose(HMIDIOUT handle) = 0;
     virtual MMRESULT midiOutGetErrorTextA(MMRESULT code, char* text, uint32_t size) = 0;
+    // Beyond the table: from now on `changed(instance)` is called when a device may have come or gone,
+    // until the next call (a null `changed` stops it). True when every such change is told; false while
+    // some are not (no JACK server to ask), so that the caller looks again now and then.
+    virtual bool midiOutWatchDevices(MidiOutDevicesChanged, uintptr_t) { return false; }
 };
 
 // The current driver: the system's, created on first use, or the one installed last.
@@ -113,3 +119,4 @@ MMRESULT midiOutLongMsg(HMIDIOUT handle, MIDIHDR* header, uint32_t size);
 MMRESULT midiOutUnprepareHeader(HMIDIOUT handle, MIDIHDR* header, uint32_t size);
 MMRESULT midiOutClose(HMIDIOUT handle);
 MMRESULT midiOutGetErrorTextA(MMRESULT code, char* text, uint32_t size);
+bool midiOutWatchDevices(MidiOutDevicesChanged changed, uintptr_t instance);

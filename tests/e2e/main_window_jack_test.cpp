@@ -4,6 +4,7 @@
 #include "app/program_paths.h"
 #include "tests/support/jack_server.h"
 #include "tests/support/qt_application.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/test_message_presenter.h"
 #include "tests/support/window_play.h"
 
@@ -145,5 +146,25 @@ TEST(MainWindowOverJack, FollowsASynthStartedLaterRestartedAndAServerRestarted)
     ASSERT_TRUE(processEventsUntil([&] { return synth->connected(); }, 8000));
     expected = click(form, QPoint(120, 90));
     EXPECT_EQ(synth->waitForEvents(expected.size()), expected);
+    EXPECT_TRUE(testMessagePresenter().shown.empty());
+}
+
+// The stored port's registration opens it: sooner than the two-second check that only catches a
+// server that started, and with no word, as it came within the quiet time.
+TEST(MainWindowOverJack, StoredPortOpensWhenItsSynthRegistersItLater)
+{
+    ensureQtApplication();
+    JackServer server;
+    writeFileBytes(SettingsFileName(), "[Settings]\nMidiOutPort=awaited-synth:in\n");
+    TFormMain form;
+    form.show();
+    ASSERT_TRUE(processEventsUntil([&] { return form.MidiOutPortStarted(); }));
+    processEventsUntil([] { return false; }, 300);
+    ASSERT_EQ(form.MidiOutput->DeviceHandle(), nullptr);
+
+    JackMidiReader synth("awaited-synth");
+    ASSERT_TRUE(processEventsUntil([&] { return synth.connected(); }, 1500));
+    const std::vector<MidiBytes> expected = click(form, QPoint(40, 30));
+    EXPECT_EQ(synth.waitForEvents(expected.size()), expected);
     EXPECT_TRUE(testMessagePresenter().shown.empty());
 }

@@ -49,9 +49,28 @@ uint32_t FakeMidiDriver::addDevice(std::string_view name) { return addDevice(fak
 
 uint32_t FakeMidiDriver::addDevice(const MIDIOUTCAPSA& caps)
 {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     devices_.push_back(caps);
-    return static_cast<uint32_t>(devices_.size() - 1);
+    const auto id = static_cast<uint32_t>(devices_.size() - 1);
+    const MidiOutDevicesChanged changed = tellsDeviceChanges_ ? changed_ : nullptr;
+    const uintptr_t instance = changedInstance_;
+    lock.unlock();
+    if (changed) changed(instance);
+    return id;
+}
+
+void FakeMidiDriver::setTellsDeviceChanges(bool tells)
+{
+    std::lock_guard lock(mutex_);
+    tellsDeviceChanges_ = tells;
+}
+
+bool FakeMidiDriver::midiOutWatchDevices(MidiOutDevicesChanged changed, uintptr_t instance)
+{
+    std::lock_guard lock(mutex_);
+    changed_ = changed;
+    changedInstance_ = instance;
+    return tellsDeviceChanges_;
 }
 
 void FakeMidiDriver::setMapper(const MIDIOUTCAPSA& caps)

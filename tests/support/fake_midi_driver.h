@@ -43,12 +43,14 @@ public:
     FakeMidiDriver(const FakeMidiDriver&) = delete;
     FakeMidiDriver& operator=(const FakeMidiDriver&) = delete;
 
-    // Devices: IDs are given in order of adding, starting at 0.
+    // Devices: IDs are given in order of adding, starting at 0. Adding one tells the watcher, as a
+    // driver does when a port appears, unless the fake is told to say it cannot tell.
     uint32_t addDevice(std::string_view name);
     uint32_t addDevice(const MIDIOUTCAPSA& caps);
     // The mapper's record. Unless set, the mapper answers "MIDI mapper" while a device is listed
     // (and opens device 0), and refuses with MMSYSERR_BADDEVICEID when none is.
     void setMapper(const MIDIOUTCAPSA& caps);
+    void setTellsDeviceChanges(bool tells);
 
     // Makes `call` return `code` (for `device` only, when given) the next `times` times, -1 for ever.
     void fail(MidiCall call, MMRESULT code, std::optional<uint32_t> device = std::nullopt, int times = -1);
@@ -85,6 +87,7 @@ public:
     MMRESULT midiOutUnprepareHeader(HMIDIOUT handle, MIDIHDR* header, uint32_t size) override;
     MMRESULT midiOutClose(HMIDIOUT handle) override;
     MMRESULT midiOutGetErrorTextA(MMRESULT code, char* text, uint32_t size) override;
+    bool midiOutWatchDevices(MidiOutDevicesChanged changed, uintptr_t instance) override;
 
 private:
     struct OpenDevice {
@@ -119,6 +122,9 @@ private:
     std::vector<DoneNotifier::Report> held_;
     uintptr_t nextHandle_ = 0x1000;
     bool autoDone_ = true;
+    bool tellsDeviceChanges_ = true;
+    MidiOutDevicesChanged changed_ = nullptr;
+    uintptr_t changedInstance_ = 0;
     DoneNotifier done_;   // last: its thread ends before the records it reports about go
 };
 
