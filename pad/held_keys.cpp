@@ -1,7 +1,7 @@
 // The notes of held computer keys; see held_keys.h.
 #include "pad/held_keys.h"
 
-#include "midi/channel_messages.h"
+#include "platform/channel_messages.h"
 #include "pad/computer_keyboard.h"
 
 #include <exception>

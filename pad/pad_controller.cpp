@@ -8,7 +8,7 @@
 // past the bend range; with an axis after the attack, the height keeps shaping the held note.
 #include "pad/pad_controller.h"
 
-#include "midi/channel_messages.h"
+#include "platform/channel_messages.h"
 #include "pad/clamp.h"
 #include "pad/glide.h"
 #include "platform/checked_math.h"

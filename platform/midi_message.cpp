@@ -1,7 +1,7 @@
 // Short-message lengths by status byte; see midi_message.h.
 #include "platform/midi_message.h"
 
-#include "midi/channel_messages.h"
+#include "platform/channel_messages.h"
 
 size_t shortMessageLength(uint8_t status)
 {

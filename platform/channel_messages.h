@@ -1,5 +1,6 @@
 // The MIDI channel messages' status kinds and the channel-mode controller numbers, in one place for
-// everything that builds or reads channel messages. Constants only: it includes nothing of ours.
+// everything that builds or reads channel messages: the pad and held keys build them, the drivers read
+// them, so it sits in the lowest layer. Constants only: it includes nothing of ours.
 #pragma once
 
 #include <cstdint>
