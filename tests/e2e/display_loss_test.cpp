@@ -1,6 +1,7 @@
 // The program itself on an X server of the test's own and a real JACK server: when the X server goes
 // away while a key and a gliding drag with pressure are held, the notes still end, the bend returns to
 // centre, the pressure to 0, and the settings are saved, before the process ends.
+#include "tests/support/child_exit.h"
 #include "tests/support/jack_server.h"
 #include "tests/support/temp_folder.h"
 
@@ -51,15 +52,9 @@ public:
     // The wait status once it has ended within `timeout`, or -1.
     int endsWithin(std::chrono::milliseconds timeout)
     {
-        for (auto end = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < end;) {
-            int status = 0;
-            if (waitpid(pid_, &status, WNOHANG) == pid_) {
-                pid_ = -1;
-                return status;
-            }
-            std::this_thread::sleep_for(10ms);
-        }
-        return -1;
+        const std::optional<int> status = childExitWithin(pid_, timeout);
+        if (status) pid_ = -1;
+        return status.value_or(-1);
     }
 
 private:

@@ -1,6 +1,7 @@
 // The program itself under a session manager (a fake one of the test's, over OSC) and a real JACK
 // server: it announces, registers nothing before the open, plays under the session's client ID with
 // the state it finds in the session, saves into it, and ends on SIGTERM without saving again.
+#include "tests/support/child_exit.h"
 #include "tests/support/fake_session_manager.h"
 #include "tests/support/jack_server.h"
 #include "tests/support/temp_folder.h"
@@ -52,15 +53,9 @@ public:
     // The wait status once it has ended within `timeout`; nothing when it is still running.
     std::optional<int> endsWithin(std::chrono::milliseconds timeout)
     {
-        for (auto end = std::chrono::steady_clock::now() + timeout; std::chrono::steady_clock::now() < end;) {
-            int status = 0;
-            if (waitpid(pid_, &status, WNOHANG) == pid_) {
-                pid_ = -1;
-                return status;
-            }
-            std::this_thread::sleep_for(10ms);
-        }
-        return std::nullopt;
+        const std::optional<int> status = childExitWithin(pid_, timeout);
+        if (status) pid_ = -1;
+        return status;
     }
 
 private:
