@@ -27,6 +27,7 @@ TMidiOutput::~TMidiOutput()
     // Buffers the driver has already handed back must not leak with the window; nobody is
     // listening any more, so no notification fires.
     onMidiOutput_ = nullptr;
+    onDestinationConnected_ = nullptr;
     notifyWindow_->drain();
     if (instance_) FreeSharedBlock(instance_->MemoryHandle);
     delete notifyWindow_;
