@@ -132,7 +132,9 @@ void JackMidiConnection::drain() const
     jack_client_t* client = client_->get();
     const auto period = std::chrono::microseconds(uint64_t{jack_get_buffer_size(client)} * 1000000 /
                                                   std::max(jack_get_sample_rate(client), jack_nframes_t{1}));
-    const auto deadline = std::chrono::steady_clock::now() + std::max<std::chrono::microseconds>(4 * period, 100ms);
+    // Bounded for a server that has stopped running cycles, yet long enough for a loaded machine, where
+    // a late cycle would otherwise lose the closing note offs.
+    const auto deadline = std::chrono::steady_clock::now() + std::max<std::chrono::microseconds>(8 * period, 500ms);
     // Once the ring is empty, the cycle that took its last record must finish too, and the graph's
     // cycle with it (ours starts again only after that), so the events reach the port's readers.
     bool emptied = false;
