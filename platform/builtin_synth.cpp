@@ -1,19 +1,17 @@
 // The built-in synthesizer device: a FluidSynth synth with the system's GM SoundFont, created on
-// open and freed on close, fed the device's short and long messages directly.
+// open and freed on close, fed the device's short and long messages through its feed.
 #include "platform/builtin_synth.h"
 
 #include "platform/fluidsynth_library.h"
+#include "platform/midi_message.h"
 #include "platform/soundfont_search.h"
+#include "platform/synth_feed.h"
 #include "platform/synth_audio_output.h"
 #include "platform/system_synth_audio.h"
-
-#include <limits>
 
 namespace {
 
 constexpr double kSampleRate = 48000.0;
-// FluidSynth counts a message's bytes in an int.
-constexpr size_t kMaxSysexLength = std::numeric_limits<int>::max();
 
 // FluidSynth reports to the terminal by default; this program has no log.
 void silenceFluidSynth(const FluidSynthLibrary& fl)
@@ -39,6 +37,26 @@ void playChannelMessage(const FluidSynthLibrary& fl, fluid_synth_t* synth, uint8
     }
 }
 
+// One whole message, on whichever thread the feed plays it.
+void playMessage(const FluidSynthLibrary& fl, fluid_synth_t* synth, const uint8_t* bytes, size_t length)
+{
+    const uint8_t status = bytes[0];
+    if (status == 0xF0) {
+        // The synthesizer takes the body only; a message it does not know it ignores, as any device would.
+        fl.fluid_synth_sysex(synth, reinterpret_cast<const char*>(bytes + 1), static_cast<int>(length - 2), nullptr,
+                             nullptr, nullptr, 0);
+    } else if (status < 0xF0) {
+        playChannelMessage(fl, synth, status, length > 1 ? bytes[1] : 0, length > 2 ? bytes[2] : 0);
+    } else if (status == 0xFF) {
+        fl.fluid_synth_system_reset(synth);
+    }
+    // Other system common and real-time messages mean nothing to a synthesizer without a clock.
+}
+
+// A program change reads the samples of the instrument it selects; a reset selects the first ones
+// again, and a system exclusive message may be a General MIDI reset.
+bool mayLoadSamples(uint8_t status) { return status == 0xF0 || status == 0xFF || (status & 0xF0) == 0xC0; }
+
 } // namespace
 
 struct BuiltinSynth::Impl {
@@ -46,6 +64,7 @@ struct BuiltinSynth::Impl {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     SynthAudioOutput* output = nullptr;  // the output started by open, stopped by close
+    std::unique_ptr<SynthFeed> feed;     // loads the SoundFont, then plays what waited for it
     SystemSynthAudio systemAudio;
 };
 
@@ -60,7 +79,8 @@ MMRESULT BuiltinSynth::open()
     if (isOpen()) return MMSYSERR_ALLOCATED;
     const std::string soundFont = soundFontPath();
     const FluidSynthLibrary* fl = fluidSynthLibrary();
-    if (soundFont.empty() || !fl) return MMSYSERR_ERROR;
+    // Only the file's header is read here: a file that is no SoundFont is refused before anything starts.
+    if (soundFont.empty() || !fl || !fl->fluid_is_soundfont(soundFont.c_str())) return MMSYSERR_ERROR;
     silenceFluidSynth(*fl);
     Impl& d = *impl_;
     d.fl = fl;
@@ -72,55 +92,49 @@ MMRESULT BuiltinSynth::open()
     fl->fluid_settings_setnum(d.settings, "synth.sample-rate", kSampleRate);
     // A General MIDI SoundFont holds over a hundred instruments and a channel plays one: only the
     // samples of the instruments selected on the channels are read into memory, each when a program
-    // change selects it (that call returns once they are in, so the notes after it sound).
+    // change selects it.
     fl->fluid_settings_setint(d.settings, "synth.dynamic-sample-loading", 1);
     d.synth = fl->new_fluid_synth(d.settings);
     if (!d.synth) {
         close();
         return MMSYSERR_NOMEM;
     }
-    if (fl->fluid_synth_sfload(d.synth, soundFont.c_str(), 1) == FLUID_FAILED) {
-        close();
-        return MMSYSERR_ERROR;
-    }
     SynthAudioOutput* output = installedSynthAudioOutput();
     if (!output) output = &d.systemAudio;
-    if (!output->start(d.settings, d.synth)) {
+    if (!output->start(d.settings, d.synth, [&d] { if (d.feed) d.feed->settle(); })) {
         close();
         return MIDIERR_NOAUDIO;
     }
     d.output = output;
+    fluid_synth_t* synth = d.synth;
+    d.feed = std::make_unique<SynthFeed>(
+        [fl, synth, soundFont] { return fl->fluid_synth_sfload(synth, soundFont.c_str(), 1) != FLUID_FAILED; },
+        [fl, synth](const uint8_t* bytes, size_t length) { playMessage(*fl, synth, bytes, length); });
     return MMSYSERR_NOERROR;
 }
 
 MMRESULT BuiltinSynth::shortMessage(uint32_t message)
 {
     if (!isOpen()) return MMSYSERR_INVALHANDLE;
-    const auto status = static_cast<uint8_t>(message & 0xFF);
-    const int data1 = static_cast<int>((message >> 8) & 0x7F);
-    const int data2 = static_cast<int>((message >> 16) & 0x7F);
+    const uint8_t bytes[3] = {static_cast<uint8_t>(message & 0xFF), static_cast<uint8_t>((message >> 8) & 0x7F),
+                              static_cast<uint8_t>((message >> 16) & 0x7F)};
     // A packed message carries its own status; a data byte or a lone system exclusive byte is not a message.
+    const uint8_t status = bytes[0];
     if (status < 0x80 || status == 0xF0 || status == 0xF7) return MMSYSERR_INVALPARAM;
-    if (status < 0xF0) playChannelMessage(*impl_->fl, impl_->synth, status, data1, data2);
-    else if (status == 0xFF) impl_->fl->fluid_synth_system_reset(impl_->synth);
-    // Other system common and real-time messages mean nothing to a synthesizer without a clock.
-    return MMSYSERR_NOERROR;
+    return impl_->feed->send(bytes, shortMessageLength(status), mayLoadSamples(status));
 }
 
 MMRESULT BuiltinSynth::longMessage(const uint8_t* bytes, size_t length)
 {
     if (!isOpen()) return MMSYSERR_INVALHANDLE;
-    if (!bytes || length < 2 || length > kMaxSysexLength || bytes[0] != 0xF0 || bytes[length - 1] != 0xF7)
-        return MMSYSERR_INVALPARAM;
-    // The synthesizer takes the body only; a message it does not know it ignores, as any device would.
-    impl_->fl->fluid_synth_sysex(impl_->synth, reinterpret_cast<const char*>(bytes + 1), static_cast<int>(length - 2),
-                      nullptr, nullptr, nullptr, 0);
-    return MMSYSERR_NOERROR;
+    if (!bytes || length < 2 || bytes[0] != 0xF0 || bytes[length - 1] != 0xF7) return MMSYSERR_INVALPARAM;
+    return impl_->feed->send(bytes, length, mayLoadSamples(bytes[0]));
 }
 
 void BuiltinSynth::close()
 {
     Impl& d = *impl_;
+    d.feed.reset();
     if (d.output) d.output->stop();
     d.output = nullptr;
     if (d.synth) d.fl->delete_fluid_synth(d.synth);

@@ -21,16 +21,19 @@ public:
     BuiltinSynth(const BuiltinSynth&) = delete;
     BuiltinSynth& operator=(const BuiltinSynth&) = delete;
 
-    // Creates the synthesizer, loads the SoundFont and starts audio output. MMSYSERR_ALLOCATED when
-    // already open, MIDIERR_NOAUDIO when no audio output works; nothing is printed either way.
+    // Creates the synthesizer and starts audio output; the SoundFont loads meanwhile on a thread of
+    // its own, and what is played before it is in sounds once it is. MMSYSERR_ALLOCATED when already
+    // open, MMSYSERR_ERROR when the file found is no SoundFont, MIDIERR_NOAUDIO when no audio output
+    // works; nothing is printed either way.
     MMRESULT open();
-    // Plays one packed short message at once; called on the GUI thread, never allocates. FluidSynth's
-    // thread-safe API takes the synthesizer's lock, which the audio thread also holds while it renders
-    // a block, so a call may wait that long.
-    // MMSYSERR_INVALPARAM when the low byte is not a status byte.
+    // Plays one packed short message; called on one thread (the GUI thread), never allocates or waits
+    // for a load: while one runs, the message queues behind it. Otherwise it plays at once through
+    // FluidSynth's thread-safe API, whose lock the audio thread also holds while it renders a block.
+    // MMSYSERR_INVALPARAM when the low byte is not a status byte, MMSYSERR_ERROR when the SoundFont
+    // could not be loaded, MIDIERR_NOTREADY when the queue is full (never for a note off).
     MMRESULT shortMessage(uint32_t message);
-    // Passes one system exclusive message (with its F0 ... F7 framing) to the synthesizer;
-    // MMSYSERR_INVALPARAM when the framing is missing.
+    // Passes one system exclusive message (with its F0 ... F7 framing) to the synthesizer, as above;
+    // MMSYSERR_INVALPARAM when the framing is missing or it is longer than the queue takes.
     MMRESULT longMessage(const uint8_t* bytes, size_t length);
     // Stops audio and frees the synthesizer and the SoundFont; harmless when not open.
     // Short and long messages on a closed device give MMSYSERR_INVALHANDLE.

@@ -14,6 +14,7 @@
     CALL(fluid_settings_setstr)       \
     CALL(new_fluid_synth)             \
     CALL(delete_fluid_synth)          \
+    CALL(fluid_is_soundfont)          \
     CALL(fluid_synth_sfload)          \
     CALL(fluid_synth_noteon)          \
     CALL(fluid_synth_noteoff)         \

@@ -4,11 +4,17 @@
 
 #include <fluidsynth/types.h>
 
+#include <functional>
+
 class SynthAudioOutput {
 public:
     virtual ~SynthAudioOutput() = default;
-    // Starts taking audio from `synth`; false when there is nowhere to play it.
-    virtual bool start(fluid_settings_t* settings, fluid_synth_t* synth) = 0;
+    // Waits until every message sent so far has reached the synthesizer.
+    using Settle = std::function<void()>;
+
+    // Starts taking audio from `synth`; false when there is nowhere to play it. An output that pulls
+    // the audio itself calls `settle` first, so that what was sent before is in what it renders.
+    virtual bool start(fluid_settings_t* settings, fluid_synth_t* synth, Settle settle) = 0;
     // Stops taking audio; called once after each successful start, before the synth is freed.
     virtual void stop() = 0;
 };

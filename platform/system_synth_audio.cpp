@@ -32,7 +32,8 @@ void configure(const FluidSynthLibrary& fl, fluid_settings_t* settings)
 
 SystemSynthAudio::~SystemSynthAudio() { stop(); }
 
-bool SystemSynthAudio::start(fluid_settings_t* settings, fluid_synth_t* synth)
+// The drivers render in real time: what is still on its way sounds when it arrives.
+bool SystemSynthAudio::start(fluid_settings_t* settings, fluid_synth_t* synth, Settle)
 {
     stop();
     library_ = fluidSynthLibrary();

@@ -18,7 +18,7 @@ public:
     SystemSynthAudio(const SystemSynthAudio&) = delete;
     SystemSynthAudio& operator=(const SystemSynthAudio&) = delete;
 
-    bool start(fluid_settings_t* settings, fluid_synth_t* synth) override;
+    bool start(fluid_settings_t* settings, fluid_synth_t* synth, Settle settle) override;
     void stop() override;
 
 private:

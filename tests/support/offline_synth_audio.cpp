@@ -9,18 +9,24 @@ OfflineSynthAudio::OfflineSynthAudio() { installSynthAudioOutput(this); }
 
 OfflineSynthAudio::~OfflineSynthAudio() { installSynthAudioOutput(nullptr); }
 
-bool OfflineSynthAudio::start(fluid_settings_t* settings, fluid_synth_t* synth)
+bool OfflineSynthAudio::start(fluid_settings_t* settings, fluid_synth_t* synth, Settle settle)
 {
     synth_ = synth;
+    settle_ = std::move(settle);
     fluid_settings_getnum(settings, "synth.sample-rate", &sampleRate_);
     return true;
 }
 
-void OfflineSynthAudio::stop() { synth_ = nullptr; }
+void OfflineSynthAudio::stop()
+{
+    synth_ = nullptr;
+    settle_ = nullptr;
+}
 
 std::vector<float> OfflineSynthAudio::render(double seconds)
 {
     if (!synth_) return {};
+    settle_();
     const auto frames = static_cast<size_t>(seconds * sampleRate_);
     std::vector<float> left(frames);
     std::vector<float> right(frames);

@@ -14,7 +14,7 @@ public:
     OfflineSynthAudio(const OfflineSynthAudio&) = delete;
     OfflineSynthAudio& operator=(const OfflineSynthAudio&) = delete;
 
-    bool start(fluid_settings_t* settings, fluid_synth_t* synth) override;
+    bool start(fluid_settings_t* settings, fluid_synth_t* synth, Settle settle) override;
     void stop() override;
 
     bool running() const { return synth_ != nullptr; }
@@ -24,5 +24,6 @@ public:
 
 private:
     fluid_synth_t* synth_ = nullptr;
+    Settle settle_;
     double sampleRate_ = 0;
 };
