@@ -9,6 +9,8 @@
 #include "platform/synth_audio_output.h"
 #include "platform/system_synth_audio.h"
 
+#include <atomic>
+
 namespace {
 
 constexpr double kSampleRate = 48000.0;
@@ -37,25 +39,64 @@ void playChannelMessage(const FluidSynthLibrary& fl, fluid_synth_t* synth, uint8
     }
 }
 
-// One whole message, on whichever thread the feed plays it.
-void playMessage(const FluidSynthLibrary& fl, fluid_synth_t* synth, const uint8_t* bytes, size_t length)
-{
-    const uint8_t status = bytes[0];
-    if (status == 0xF0) {
-        // The synthesizer takes the body only; a message it does not know it ignores, as any device would.
-        fl.fluid_synth_sysex(synth, reinterpret_cast<const char*>(bytes + 1), static_cast<int>(length - 2), nullptr,
-                             nullptr, nullptr, 0);
-    } else if (status < 0xF0) {
-        playChannelMessage(fl, synth, status, length > 1 ? bytes[1] : 0, length > 2 ? bytes[2] : 0);
-    } else if (status == 0xFF) {
-        fl.fluid_synth_system_reset(synth);
-    }
-    // Other system common and real-time messages mean nothing to a synthesizer without a clock.
-}
-
 // A program change reads the samples of the instrument it selects; a reset selects the first ones
 // again, and a system exclusive message may be a General MIDI reset.
 bool mayLoadSamples(uint8_t status) { return status == 0xF0 || status == 0xFF || (status & 0xF0) == 0xC0; }
+
+// General MIDI plays drums on channel 10, and a drum kit is over ten megabytes of samples that most
+// players never use: the channel starts as a melodic one sharing the first channel's instrument and
+// takes up its kit with the first message that may sound on it. What ends notes does not need it.
+constexpr int kDrumChannel = 9;
+bool wantsDrumKit(const uint8_t* bytes, size_t length)
+{
+    return bytes[0] < 0xF0 && (bytes[0] & 0x0F) == kDrumChannel && !isRelease(bytes, length);
+}
+
+// Plays whole messages, on whichever thread the feed plays them: never on two at once.
+class BuiltinSynthPlayer {
+public:
+    BuiltinSynthPlayer(const FluidSynthLibrary& fl, fluid_synth_t* synth) : fl_(fl), synth_(synth) {}
+
+    // Before the SoundFont is loaded, so that loading it selects no drum kit.
+    void deferDrumKit() const
+    {
+        fl_.fluid_synth_set_channel_type(synth_, kDrumChannel, CHANNEL_TYPE_MELODIC);
+        fl_.fluid_synth_bank_select(synth_, kDrumChannel, 0);
+    }
+
+    // Read by the sender too: once true, the drum kit is in and a message on its channel loads nothing.
+    bool drumKitSelected() const { return drumKitSelected_.load(std::memory_order_relaxed); }
+
+    void play(const uint8_t* bytes, size_t length)
+    {
+        const uint8_t status = bytes[0];
+        if (status == 0xF0) {
+            // The synthesizer takes the body only; a message it does not know it ignores, as any device would.
+            fl_.fluid_synth_sysex(synth_, reinterpret_cast<const char*>(bytes + 1), static_cast<int>(length - 2),
+                                  nullptr, nullptr, nullptr, 0);
+        } else if (status < 0xF0) {
+            if (!drumKitSelected() && wantsDrumKit(bytes, length)) selectDrumKit();
+            playChannelMessage(fl_, synth_, status, length > 1 ? bytes[1] : 0, length > 2 ? bytes[2] : 0);
+        } else if (status == 0xFF) {
+            // A reset makes channel 10 the drum channel again, with its kit.
+            fl_.fluid_synth_system_reset(synth_);
+            drumKitSelected_.store(true, std::memory_order_relaxed);
+        }
+        // Other system common and real-time messages mean nothing to a synthesizer without a clock.
+    }
+
+private:
+    void selectDrumKit()
+    {
+        fl_.fluid_synth_set_channel_type(synth_, kDrumChannel, CHANNEL_TYPE_DRUM);
+        fl_.fluid_synth_program_change(synth_, kDrumChannel, 0);
+        drumKitSelected_.store(true, std::memory_order_relaxed);
+    }
+
+    const FluidSynthLibrary& fl_;
+    fluid_synth_t* synth_;
+    std::atomic<bool> drumKitSelected_{false};
+};
 
 } // namespace
 
@@ -64,6 +105,7 @@ struct BuiltinSynth::Impl {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     SynthAudioOutput* output = nullptr;  // the output started by open, stopped by close
+    std::unique_ptr<BuiltinSynthPlayer> player;
     std::unique_ptr<SynthFeed> feed;     // loads the SoundFont, then plays what waited for it
     SystemSynthAudio systemAudio;
 };
@@ -106,10 +148,11 @@ MMRESULT BuiltinSynth::open()
         return MIDIERR_NOAUDIO;
     }
     d.output = output;
-    fluid_synth_t* synth = d.synth;
+    d.player = std::make_unique<BuiltinSynthPlayer>(*fl, d.synth);
+    d.player->deferDrumKit();
     d.feed = std::make_unique<SynthFeed>(
-        [fl, synth, soundFont] { return fl->fluid_synth_sfload(synth, soundFont.c_str(), 1) != FLUID_FAILED; },
-        [fl, synth](const uint8_t* bytes, size_t length) { playMessage(*fl, synth, bytes, length); });
+        [fl, synth = d.synth, soundFont] { return fl->fluid_synth_sfload(synth, soundFont.c_str(), 1) != FLUID_FAILED; },
+        [player = d.player.get()](const uint8_t* bytes, size_t length) { player->play(bytes, length); });
     return MMSYSERR_NOERROR;
 }
 
@@ -121,20 +164,27 @@ MMRESULT BuiltinSynth::shortMessage(uint32_t message)
     // A packed message carries its own status; a data byte or a lone system exclusive byte is not a message.
     const uint8_t status = bytes[0];
     if (status < 0x80 || status == 0xF0 || status == 0xF7) return MMSYSERR_INVALPARAM;
-    return impl_->feed->send(bytes, shortMessageLength(status), mayLoadSamples(status));
+    return send(bytes, shortMessageLength(status));
 }
 
 MMRESULT BuiltinSynth::longMessage(const uint8_t* bytes, size_t length)
 {
     if (!isOpen()) return MMSYSERR_INVALHANDLE;
     if (!bytes || length < 2 || bytes[0] != 0xF0 || bytes[length - 1] != 0xF7) return MMSYSERR_INVALPARAM;
-    return impl_->feed->send(bytes, length, mayLoadSamples(bytes[0]));
+    return send(bytes, length);
+}
+
+MMRESULT BuiltinSynth::send(const uint8_t* bytes, size_t length)
+{
+    const bool loads = mayLoadSamples(bytes[0]) || (!impl_->player->drumKitSelected() && wantsDrumKit(bytes, length));
+    return impl_->feed->send(bytes, length, loads);
 }
 
 void BuiltinSynth::close()
 {
     Impl& d = *impl_;
     d.feed.reset();
+    d.player.reset();
     if (d.output) d.output->stop();
     d.output = nullptr;
     if (d.synth) d.fl->delete_fluid_synth(d.synth);

@@ -41,6 +41,8 @@ public:
     bool isOpen() const;
 
 private:
+    MMRESULT send(const uint8_t* bytes, size_t length);
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -21,6 +21,8 @@
     CALL(fluid_synth_key_pressure)    \
     CALL(fluid_synth_cc)              \
     CALL(fluid_synth_program_change)  \
+    CALL(fluid_synth_bank_select)     \
+    CALL(fluid_synth_set_channel_type) \
     CALL(fluid_synth_channel_pressure) \
     CALL(fluid_synth_pitch_bend)      \
     CALL(fluid_synth_system_reset)    \
