@@ -173,12 +173,19 @@ bool TFormMain::event(QEvent* event)
     // Queued behind the first paint, so the port starts once the first frame is on the screen.
     if (type == QEvent::Paint && !firstFrameShown_) {
         firstFrameShown_ = true;
+        // The icon, the port list and the port each take tens of milliseconds: in event loop passes of
+        // their own, the window answers between them.
         QTimer::singleShot(0, this, [this] {
             emit FirstFrameShown();
-            StartMidiOutPort();
-            // Much of the heap that the start-up used is free again (the icon's images, the port
-            // scan): handed back, it leaves the program small at rest.
-            malloc_trim(0);
+            QTimer::singleShot(0, this, [this] {
+                ListMidiOutPortsAhead();
+                QTimer::singleShot(0, this, [this] {
+                    StartMidiOutPort();
+                    // Much of the heap that the start-up used is free again (the icon's images, the port
+                    // scan): handed back, it leaves the program small at rest.
+                    malloc_trim(0);
+                });
+            });
         });
     }
     if (type == QEvent::WindowDeactivate || type == QEvent::Hide ||

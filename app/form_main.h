@@ -160,6 +160,7 @@ private:
     void LoadSettings();
     bool IsMidiOutPortWell() const;
     void AddInstalledMidiOutPorts();
+    void ListMidiOutPortsAhead();
     void OpenFirstMidiOutPort();
     void OpenMidiOutPort(const QString& name, int32_t i);
     bool OpenAwaitedMidiOutPort();

@@ -137,6 +137,14 @@ public:
         return everyChangeTold;
     }
 
+    void midiOutWarmUp(uint32_t deviceId) override
+    {
+        const std::optional<uint32_t> id = table_.resolve(deviceId);
+        if (!id) return;
+        const DeviceSlot& slot = table_.slot(*id);
+        if (slot.present) backends_[slot.backend]->warmUp(slot.key);
+    }
+
 private:
     // The connection's thread; the device outlives its connection, which is closed first.
     static void tellConnected(uintptr_t context) noexcept

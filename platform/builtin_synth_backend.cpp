@@ -2,6 +2,7 @@
 #include "platform/builtin_synth_backend.h"
 
 #include "platform/builtin_synth.h"
+#include "platform/fluidsynth_library.h"
 
 namespace {
 
@@ -36,3 +37,5 @@ MMRESULT BuiltinSynthBackend::open(const std::string&, std::unique_ptr<MidiConne
     if (result == MMSYSERR_NOERROR) connection = std::move(opened);
     return result;
 }
+
+void BuiltinSynthBackend::warmUp(const std::string&) { loadFluidSynthLibraryAhead(); }

@@ -8,4 +8,5 @@ class BuiltinSynthBackend final : public MidiBackend {
 public:
     std::vector<MidiDestination> scan() override;
     MMRESULT open(const std::string& key, std::unique_ptr<MidiConnection>& connection) override;
+    void warmUp(const std::string& key) override;
 };

@@ -3,6 +3,8 @@
 
 #include <dlfcn.h>
 
+#include <future>
+
 namespace {
 
 constexpr const char* kLibraryName = "libfluidsynth.so.3";
@@ -34,4 +36,9 @@ const FluidSynthLibrary* fluidSynthLibrary()
 {
     static const FluidSynthLibrary* const library = load();
     return library;
+}
+
+void loadFluidSynthLibraryAhead()
+{
+    static const std::future<void> loading = std::async(std::launch::async, [] { fluidSynthLibrary(); });
 }

@@ -78,4 +78,7 @@ public:
     // Tells `notice` from now on when a destination may have appeared; a null `changed` stops it. True
     // when every appearance will be told. A list that changes only by what is installed needs no telling.
     virtual bool watch(DevicesNotice) { return true; }
+    // The destination with this key may open soon: what its open would wait for starts loading beside
+    // the caller's thread. Never blocks.
+    virtual void warmUp(const std::string&) {}
 };

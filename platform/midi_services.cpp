@@ -85,3 +85,9 @@ bool midiOutWatchDevices(MidiOutDevicesChanged changed, uintptr_t instance)
     if (systemHeld && !installed.load(std::memory_order_acquire)) return false;
     return currentMidiServices().midiOutWatchDevices(changed, instance);
 }
+
+void midiOutWarmUp(uint32_t deviceId)
+{
+    if (systemHeld && !installed.load(std::memory_order_acquire)) return;
+    currentMidiServices().midiOutWarmUp(deviceId);
+}

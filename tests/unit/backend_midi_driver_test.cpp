@@ -40,6 +40,7 @@ private:
 struct ScriptedBackend final : MidiBackend {
     std::vector<MidiDestination> destinations;
     std::map<std::string, Wire> wires;
+    std::vector<std::string> warmed;
     MMRESULT refuseOpenWith = MMSYSERR_NOERROR;
     bool throws = false;
 
@@ -55,6 +56,7 @@ struct ScriptedBackend final : MidiBackend {
         connection = std::make_unique<ScriptedConnection>(wires[key]);
         return MMSYSERR_NOERROR;
     }
+    void warmUp(const std::string& key) override { warmed.push_back(key); }
 };
 
 struct DoneLog {
@@ -178,6 +180,18 @@ TEST_F(BackendDriver, VanishedDeviceKeepsItsNumberButIsGone)
     HMIDIOUT again = nullptr;
     EXPECT_EQ(driver->midiOutOpen(&again, 1, nullptr, 0, 0), MIDIERR_NODEVICE);
     EXPECT_TRUE(a->wires["a1"].sent.empty());
+}
+
+TEST_F(BackendDriver, WarmUpReachesTheListedDestinationOnly)
+{
+    EXPECT_EQ(driver->midiOutGetNumDevs(), 3u);
+    driver->midiOutWarmUp(2);
+    driver->midiOutWarmUp(3);
+    a->destinations = {{"a0", "Port A0"}};
+    driver->midiOutGetNumDevs();
+    driver->midiOutWarmUp(1);
+    EXPECT_TRUE(a->warmed.empty());
+    EXPECT_EQ(b->warmed, std::vector<std::string>{"b0"});
 }
 
 TEST_F(BackendDriver, StaleHandlesAreRefused)
