@@ -53,21 +53,6 @@ void TFormMain::FillMidiOutPorts()
         ComboBoxMidiOutPort->setEditText(QString());
 }
 
-// Listing the ports and opening one each take tens of milliseconds, most of it in the sound
-// servers: the list is made in an event loop pass of its own before the port opens, so that the
-// window answers in between, and the port that will open gets ready meanwhile.
-void TFormMain::ListMidiOutPortsAhead()
-{
-    if (midiOutPortStarted_ || !settingsOpened_) return;
-    holdSystemMidiServices(false);
-    const QString stored = storedPortName_.value_or(QString());
-    bool first = true;
-    forEachInstalledMidiOutPort([&](const QString& port, uint32_t device) {
-        if (stored.isEmpty() ? first : samePortName(port, stored)) midiOutWarmUp(device);
-        first = false;
-    });
-}
-
 // Device numbers stay with their devices across rescans, so the open port is left alone; the entry
 // shown stays selected while it is listed, and a port that vanished keeps its text.
 void TFormMain::RefreshMidiOutPorts()

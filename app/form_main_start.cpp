@@ -24,6 +24,17 @@ void TFormMain::StartMidiOutPort()
     });
 }
 
+// Listing the ports and opening one each take tens of milliseconds, most of it in the sound
+// servers: the list is made in an event loop pass of its own before the port opens, so that the
+// window answers in between, and the port that will open gets ready meanwhile.
+void TFormMain::ListMidiOutPortsAhead()
+{
+    if (midiOutPortStarted_ || !settingsOpened_) return;
+    holdSystemMidiServices(false);
+    midiOutWarmUp(storedPortName_.value_or(QString()).toStdString());
+    midiOutGetNumDevs();
+}
+
 // The first entry is a default, not a choice: the settings file goes on storing no port. When it
 // cannot open, nothing is shown as chosen, and the reason goes to standard error without a box.
 void TFormMain::OpenFirstMidiOutPort()

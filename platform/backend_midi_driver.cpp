@@ -5,6 +5,7 @@
 #include "platform/midi_device_table.h"
 #include "platform/midi_error_text.h"
 #include "platform/midi_message.h"
+#include "platform/port_name_case.h"
 
 #include <algorithm>
 #include <cstring>
@@ -137,12 +138,16 @@ public:
         return everyChangeTold;
     }
 
-    void midiOutWarmUp(uint32_t deviceId) override
+    // Asked back end by back end, so that the destination found gets ready while the later back ends
+    // are still being asked for the list.
+    void midiOutWarmUp(const std::string& productName) override
     {
-        const std::optional<uint32_t> id = table_.resolve(deviceId);
-        if (!id) return;
-        const DeviceSlot& slot = table_.slot(*id);
-        if (slot.present) backends_[slot.backend]->warmUp(slot.key);
+        for (const auto& backend : backends_) {
+            for (const MidiDestination& destination : scanQuietly(*backend)) {
+                if (productName.empty() || samePortName(destination.name, productName))
+                    return backend->warmUp(destination.key);
+            }
+        }
     }
 
 private:

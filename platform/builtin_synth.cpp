@@ -100,10 +100,25 @@ private:
 
 } // namespace
 
-struct BuiltinSynth::Impl {
-    const FluidSynthLibrary* fl = nullptr;  // set while open
+struct BuiltinSynth::Parts {
+    Parts() = default;
+    Parts(const Parts&) = delete;
+    Parts& operator=(const Parts&) = delete;
+    ~Parts()
+    {
+        if (synth) fl->delete_fluid_synth(synth);
+        if (settings) fl->delete_fluid_settings(settings);
+    }
+
+    MMRESULT result = MMSYSERR_NOERROR;
+    const FluidSynthLibrary* fl = nullptr;
+    std::string soundFont;
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
+};
+
+struct BuiltinSynth::Impl {
+    std::shared_ptr<Parts> parts;        // set while open
     SynthAudioOutput* output = nullptr;  // the output started by open, stopped by close
     std::unique_ptr<BuiltinSynthPlayer> player;
     std::unique_ptr<SynthFeed> feed;     // loads the SoundFont, then plays what waited for it
@@ -116,42 +131,49 @@ BuiltinSynth::BuiltinSynth() : impl_(std::make_unique<Impl>()) {}
 
 BuiltinSynth::~BuiltinSynth() { close(); }
 
-MMRESULT BuiltinSynth::open()
+std::shared_ptr<BuiltinSynth::Parts> BuiltinSynth::makeParts()
 {
-    if (isOpen()) return MMSYSERR_ALLOCATED;
-    const std::string soundFont = soundFontPath();
-    const FluidSynthLibrary* fl = fluidSynthLibrary();
+    auto parts = std::make_shared<Parts>();
+    parts->soundFont = soundFontPath();
+    const FluidSynthLibrary* fl = parts->fl = fluidSynthLibrary();
     // Only the file's header is read here: a file that is no SoundFont is refused before anything starts.
-    if (soundFont.empty() || !fl || !fl->fluid_is_soundfont(soundFont.c_str())) return MMSYSERR_ERROR;
-    silenceFluidSynth(*fl);
-    Impl& d = *impl_;
-    d.fl = fl;
-    d.settings = fl->new_fluid_settings();
-    if (!d.settings) {
-        close();
-        return MMSYSERR_NOMEM;
+    if (parts->soundFont.empty() || !fl || !fl->fluid_is_soundfont(parts->soundFont.c_str())) {
+        parts->result = MMSYSERR_ERROR;
+        return parts;
     }
-    fl->fluid_settings_setnum(d.settings, "synth.sample-rate", kSampleRate);
+    silenceFluidSynth(*fl);
+    parts->settings = fl->new_fluid_settings();
+    if (!parts->settings) {
+        parts->result = MMSYSERR_NOMEM;
+        return parts;
+    }
+    fl->fluid_settings_setnum(parts->settings, "synth.sample-rate", kSampleRate);
     // A General MIDI SoundFont holds over a hundred instruments and a channel plays one: only the
     // samples of the instruments selected on the channels are read into memory, each when a program
     // change selects it.
-    fl->fluid_settings_setint(d.settings, "synth.dynamic-sample-loading", 1);
-    d.synth = fl->new_fluid_synth(d.settings);
-    if (!d.synth) {
-        close();
-        return MMSYSERR_NOMEM;
-    }
+    fl->fluid_settings_setint(parts->settings, "synth.dynamic-sample-loading", 1);
+    parts->synth = fl->new_fluid_synth(parts->settings);
+    if (!parts->synth) parts->result = MMSYSERR_NOMEM;
+    return parts;
+}
+
+MMRESULT BuiltinSynth::open() { return isOpen() ? MMSYSERR_ALLOCATED : open(makeParts()); }
+
+MMRESULT BuiltinSynth::open(std::shared_ptr<Parts> parts)
+{
+    if (isOpen()) return MMSYSERR_ALLOCATED;
+    if (parts->result != MMSYSERR_NOERROR) return parts->result;
+    Impl& d = *impl_;
     SynthAudioOutput* output = installedSynthAudioOutput();
     if (!output) output = &d.systemAudio;
-    if (!output->start(d.settings, d.synth, [&d] { if (d.feed) d.feed->settle(); })) {
-        close();
-        return MIDIERR_NOAUDIO;
-    }
+    if (!output->start(parts->settings, parts->synth, [&d] { if (d.feed) d.feed->settle(); })) return MIDIERR_NOAUDIO;
     d.output = output;
-    d.player = std::make_unique<BuiltinSynthPlayer>(*fl, d.synth);
+    d.parts = std::move(parts);
+    const Parts& p = *d.parts;
+    d.player = std::make_unique<BuiltinSynthPlayer>(*p.fl, p.synth);
     d.player->deferDrumKit();
     d.feed = std::make_unique<SynthFeed>(
-        [fl, synth = d.synth, soundFont] { return fl->fluid_synth_sfload(synth, soundFont.c_str(), 1) != FLUID_FAILED; },
+        [&p] { return p.fl->fluid_synth_sfload(p.synth, p.soundFont.c_str(), 1) != FLUID_FAILED; },
         [player = d.player.get()](const uint8_t* bytes, size_t length) { player->play(bytes, length); });
     return MMSYSERR_NOERROR;
 }
@@ -187,11 +209,7 @@ void BuiltinSynth::close()
     d.player.reset();
     if (d.output) d.output->stop();
     d.output = nullptr;
-    if (d.synth) d.fl->delete_fluid_synth(d.synth);
-    d.synth = nullptr;
-    if (d.settings) d.fl->delete_fluid_settings(d.settings);
-    d.settings = nullptr;
-    d.fl = nullptr;
+    d.parts.reset();
 }
 
 bool BuiltinSynth::isOpen() const { return impl_->output != nullptr; }

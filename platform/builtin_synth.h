@@ -21,11 +21,17 @@ public:
     BuiltinSynth(const BuiltinSynth&) = delete;
     BuiltinSynth& operator=(const BuiltinSynth&) = delete;
 
-    // Creates the synthesizer and starts audio output; the SoundFont loads meanwhile on a thread of
-    // its own, and what is played before it is in sounds once it is. MMSYSERR_ALLOCATED when already
-    // open, MMSYSERR_ERROR when the file found is no SoundFont, MIDIERR_NOAUDIO when no audio output
-    // works; nothing is printed either way.
+    // The synthesizer made and the SoundFont's header checked: the part of an open that needs no
+    // audio, which may be made ahead on any thread. Each is opened at most once.
+    struct Parts;
+    static std::shared_ptr<Parts> makeParts();
+
+    // Makes the parts (unless given) and starts audio output; the SoundFont loads meanwhile on a
+    // thread of its own, and what is played before it is in sounds once it is. MMSYSERR_ALLOCATED
+    // when already open, MMSYSERR_ERROR when the file found is no SoundFont, MIDIERR_NOAUDIO when no
+    // audio output works; nothing is printed either way.
     MMRESULT open();
+    MMRESULT open(std::shared_ptr<Parts> parts);
     // Plays one packed short message; called on one thread (the GUI thread), never allocates or waits
     // for a load: while one runs, the message queues behind it. Otherwise it plays at once through
     // FluidSynth's thread-safe API, whose lock the audio thread also holds while it renders a block.

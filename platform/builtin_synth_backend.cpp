@@ -1,14 +1,12 @@
 // The built-in synthesizer device; see builtin_synth_backend.h.
 #include "platform/builtin_synth_backend.h"
 
-#include "platform/builtin_synth.h"
-#include "platform/fluidsynth_library.h"
 
 namespace {
 
 class SynthConnection final : public MidiConnection {
 public:
-    MMRESULT open() { return synth_.open(); }
+    MMRESULT open(std::shared_ptr<BuiltinSynth::Parts> parts) { return synth_.open(std::move(parts)); }
 
     MMRESULT sendShort(const uint8_t* bytes, size_t length) override
     {
@@ -33,9 +31,12 @@ std::vector<MidiDestination> BuiltinSynthBackend::scan()
 MMRESULT BuiltinSynthBackend::open(const std::string&, std::unique_ptr<MidiConnection>& connection)
 {
     auto opened = std::make_unique<SynthConnection>();
-    const MMRESULT result = opened->open();
+    const MMRESULT result = opened->open(ahead_.valid() ? ahead_.get() : BuiltinSynth::makeParts());
     if (result == MMSYSERR_NOERROR) connection = std::move(opened);
     return result;
 }
 
-void BuiltinSynthBackend::warmUp(const std::string&) { loadFluidSynthLibraryAhead(); }
+void BuiltinSynthBackend::warmUp(const std::string&)
+{
+    if (!ahead_.valid()) ahead_ = std::async(std::launch::async, &BuiltinSynth::makeParts);
+}

@@ -3,8 +3,6 @@
 
 #include <dlfcn.h>
 
-#include <future>
-
 namespace {
 
 constexpr const char* kLibraryName = "libfluidsynth.so.3";
@@ -36,9 +34,4 @@ const FluidSynthLibrary* fluidSynthLibrary()
 {
     static const FluidSynthLibrary* const library = load();
     return library;
-}
-
-void loadFluidSynthLibraryAhead()
-{
-    static const std::future<void> loading = std::async(std::launch::async, [] { fluidSynthLibrary(); });
 }

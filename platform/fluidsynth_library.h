@@ -39,7 +39,3 @@ struct FluidSynthLibrary {
 // The library with every call resolved, loaded by the first call and kept for the process's life;
 // nullptr when it is not installed or lacks one of the calls.
 const FluidSynthLibrary* fluidSynthLibrary();
-
-// Starts loading the library on a thread of its own, once: it and the libraries it needs take tens
-// of milliseconds to load. The process's end waits for that thread.
-void loadFluidSynthLibraryAhead();

@@ -86,8 +86,8 @@ bool midiOutWatchDevices(MidiOutDevicesChanged changed, uintptr_t instance)
     return currentMidiServices().midiOutWatchDevices(changed, instance);
 }
 
-void midiOutWarmUp(uint32_t deviceId)
+void midiOutWarmUp(const std::string& productName)
 {
     if (systemHeld && !installed.load(std::memory_order_acquire)) return;
-    currentMidiServices().midiOutWarmUp(deviceId);
+    currentMidiServices().midiOutWarmUp(productName);
 }

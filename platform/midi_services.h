@@ -95,9 +95,10 @@ public:
     // until the next call (a null `changed` stops it). True when every such change is told; false while
     // some are not (no JACK server to ask), so that the caller looks again now and then.
     virtual bool midiOutWatchDevices(MidiOutDevicesChanged, uintptr_t) { return false; }
-    // Beyond the table: the device is about to be opened. What takes long to make ready (the built-in
-    // synthesizer's library) starts loading beside the caller's thread, so that the open waits less.
-    virtual void midiOutWarmUp(uint32_t) {}
+    // Beyond the table: the device of this product name, or with an empty name the first one listed,
+    // is about to be opened. What takes long to make ready (the built-in synthesizer) starts on a
+    // thread of its own, so that the open waits less.
+    virtual void midiOutWarmUp(const std::string&) {}
 };
 
 // The current driver: the system's, created on first use, or the one installed last.
@@ -123,4 +124,4 @@ MMRESULT midiOutUnprepareHeader(HMIDIOUT handle, MIDIHDR* header, uint32_t size)
 MMRESULT midiOutClose(HMIDIOUT handle);
 MMRESULT midiOutGetErrorTextA(MMRESULT code, char* text, uint32_t size);
 bool midiOutWatchDevices(MidiOutDevicesChanged changed, uintptr_t instance);
-void midiOutWarmUp(uint32_t deviceId);
+void midiOutWarmUp(const std::string& productName);
