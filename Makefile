@@ -41,10 +41,11 @@ test-sanitize: deps-test
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
-# The tests that cross threads (driver callbacks, the notify window, the fake driver's done reports),
-# built with ThreadSanitizer. The built-in synthesizer's tests are left out: FluidSynth's OpenMP worker
-# threads are not instrumented, so the sanitizer reports races inside the library that are not ours.
-TSAN_TESTS ?= Relay|NotifyWindow|LongMessage|FakeMidiDriver|BackendDriver
+# The tests that cross threads (driver callbacks, the notify window, the fake driver's done reports, the
+# built-in synthesizer's feed), built with ThreadSanitizer. The built-in synthesizer's tests are left
+# out: FluidSynth's OpenMP worker threads are not instrumented, so the sanitizer reports races inside
+# the library that are not ours.
+TSAN_TESTS ?= Relay|NotifyWindow|LongMessage|FakeMidiDriver|BackendDriver|SynthFeed
 test-tsan: deps-test
 	$(CONFIGURE) -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPIXONO_TSAN=ON
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target unit_tests

@@ -104,16 +104,16 @@ TEST_F(BuiltinSynthOffline, ProgramChangeAfterOpenPlaysTheNewInstrument)
 
 TEST_F(BuiltinSynthOffline, ChannelTenPlaysDrumsAlsoAfterAReset)
 {
-    // Key 69 of the drum kit is a cabasa, not the piano's A.
+    // A closed hi-hat has died away before a second is over though its key is held; a piano's note
+    // would still sound.
     for (uint8_t reset : {uint8_t{0}, uint8_t{0xFF}}) {
         SCOPED_TRACE(reset);
         if (reset) send(reset, 0, 0);
-        send(0x99, 69, 100);
-        const std::vector<float> sound = audio.render(0.5);
-        EXPECT_GT(peakLevel(sound), kAudible);
-        EXPECT_GT(std::abs(strongestFrequency(sound, audio.sampleRate(), 100, 2000) - 440.0), 20.0);
-        send(0x89, 69, 0);
-        audio.render(1.0);
+        send(0x99, 42, 100);
+        EXPECT_GT(peakLevel(audio.render(0.2)), kAudible / 2);
+        audio.render(0.5);
+        EXPECT_LT(peakLevel(audio.render(0.3)), kSilent);
+        send(0x89, 42, 0);
     }
 }
 
