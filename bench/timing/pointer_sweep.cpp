@@ -1,7 +1,7 @@
 // Drives a left drag across a window through XTEST and times what its JACK port plays back. The drag
 // crosses 80% of the window's width at 60% of its height in 80 equal moves, so that every move plays
 // another note: first slowly, 50 ms apart, to learn which note each move plays, then at a steady
-// 3.5 ms pace. Each move is stamped with jack_frame_time once sent; each note on is stamped where it
+// 3.5 ms pace. Each move is stamped with jack_frame_time as it is sent; each note on is stamped where it
 // arrives at a JACK input of our own (its cycle's start plus its offset). Prints the spread of arrival
 // minus send over the fast drag's moves (5th to 95th percentile) in milliseconds, then how many moves
 // were paired with an arrival.
@@ -106,17 +106,17 @@ void drag(Display* display, const std::vector<int>& xs, int y, long pace, std::v
     XTestFakeMotionEvent(display, -1, xs[0], y, 0);
     XSync(display, False);
     pause(50 * kMillisecond);
+    sent[0] = jack_frame_time(client);
     XTestFakeButtonEvent(display, 1, True, 0);
     XFlush(display);
-    sent[0] = jack_frame_time(client);
     timespec at{};
     clock_gettime(CLOCK_MONOTONIC, &at);
     for (int i = 1; i <= kMoves; ++i) {
         at = after(at, pace);
         sleepUntil(at);
+        sent[size_t(i)] = jack_frame_time(client);
         XTestFakeMotionEvent(display, -1, xs[size_t(i)], y, 0);
         XFlush(display);
-        sent[size_t(i)] = jack_frame_time(client);
     }
     pause(200 * kMillisecond);
     XTestFakeButtonEvent(display, 1, False, 0);
