@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Timing at short JACK periods against the floor: builds a bare Xlib window that plays notes through
-# JACK as Pixono's output does, then, under one Xvfb and a JACK dummy server of its own at 1024, 256
-# and 64 frames, drives the same fast left drag over it and over Pixono by turns and prints each one's
-# spread of arrival minus send (5th to 95th percentile, ms), per run and as medians over RUNS runs
-# (3 unless set). A benchmark, not a test: it fails only when it cannot measure.
+# JACK as Pixono's output does, then, under one Xvfb and at 1024, 256 and 64 frames, drives the same
+# fast left drag over it and over Pixono by turns, each under a JACK dummy server started for it, and
+# prints each one's spread of arrival minus send (5th to 95th percentile, ms), per run and as medians
+# over RUNS runs (3 unless set). A benchmark, not a test: it fails only when it cannot measure.
 #   bench/timing/timing.sh [BUILD_FOLDER]   (default: build; the folder must hold pixono)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -44,14 +44,18 @@ printf '[Settings]\nMidiOutPort=Pixono virtual output\n' > "$work/pixono/pixono.
 source "$here/../headless.sh"
 start_display pixono-timing "$work"
 
-# One program's drag: sets `spread` (ms); the program starts here and is ended afterwards.
+# One program's drag at a period: sets `spread` (ms). The program and a server of its own start here and
+# are ended afterwards, so that both programs meet the server in the same state, whichever goes first.
 measure() {
-    local title=$1 port=$2
-    shift 2
+    local period=$1 title=$2 port=$3
+    shift 3
+    start_jackd "$period"
     "$@" >/dev/null 2>&1 &
     program_pid=$!
+    spread=
     read -r spread _ < <("$work/pointer_sweep" "$title" "$port") || true
     stop_program
+    stop_jackd
     [ -n "$spread" ] || { echo "timing: no drag measured over '$title'" >&2; exit 1; }
 }
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -59,14 +63,10 @@ median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 declare -A reference pixono
 for run in $(seq "$runs"); do
     for period in "${periods[@]}"; do
-        start_jackd "$period"
-        spread=
-        measure "timing reference" timing-reference:out "$work/reference_window"
+        measure "$period" "timing reference" timing-reference:out "$work/reference_window"
         reference[$period]+="$spread "
-        spread=
-        measure "Pixono" Pixono:out "$work/pixono/pixono"
+        measure "$period" "Pixono" Pixono:out "$work/pixono/pixono"
         pixono[$period]+="$spread "
-        stop_jackd
         echo "run $run, $period frames: reference $(printf '%s' "${reference[$period]}" | awk '{ print $NF }') ms," \
              "Pixono $(printf '%s' "${pixono[$period]}" | awk '{ print $NF }') ms"
     done
