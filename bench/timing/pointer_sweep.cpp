@@ -4,7 +4,8 @@
 // 3.5 ms pace. Each move is stamped with jack_frame_time as it is sent; each note on is stamped where it
 // arrives at a JACK input of our own (its cycle's start plus its offset). Prints the spread of arrival
 // minus send over the fast drag's moves (5th to 95th percentile) in milliseconds, then how many moves
-// were paired with an arrival.
+// were paired with an arrival. Each drag waits (10 s at most) until the server's clock agrees with its
+// cycles, as it does not at times without realtime scheduling.
 //   pointer_sweep TITLE_PART SOURCE_PORT   (the first top-level window whose name holds TITLE_PART)
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -36,11 +37,17 @@ jack_client_t* client = nullptr;
 jack_port_t* in = nullptr;
 std::array<Arrival, 4096> arrivals;
 std::atomic<size_t> arrived{0};
+std::atomic<uint32_t> settledCycles{0};
 
 int process(jack_nframes_t frames, void*)
 {
     void* buffer = jack_port_get_buffer(in, frames);
     const jack_nframes_t cycleStart = jack_last_frame_time(client);
+    // Without realtime scheduling, the server's estimate of the current frame can fall periods behind
+    // its cycles for a while (after a late cycle it catches up); every program's stamps then look old.
+    const auto ahead = int32_t(jack_frame_time(client) - cycleStart);
+    if (ahead < -int32_t(frames / 4) || ahead > int32_t(2 * frames)) settledCycles.store(0, std::memory_order_relaxed);
+    else settledCycles.fetch_add(1, std::memory_order_relaxed);
     const uint32_t count = jack_midi_get_event_count(buffer);
     size_t next = arrived.load(std::memory_order_relaxed);
     for (uint32_t i = 0; i < count && next < arrivals.size(); ++i) {
@@ -100,9 +107,19 @@ Window findWindow(Display* display, const char* part)
     return found;
 }
 
-// One drag: a press at the first position, then the moves `pace` apart, stamped into `sent`.
+// Waits up to 10 s for a second in which the server's estimate of the frame agreed with its cycles.
+void awaitSettledClock()
+{
+    const uint32_t second = jack_get_sample_rate(client) / jack_get_buffer_size(client);
+    for (int tries = 0; tries < 200 && settledCycles.load(std::memory_order_relaxed) < second; ++tries)
+        pause(50 * kMillisecond);
+}
+
+// One drag, once the server's clock has settled: a press at the first position, then the moves `pace`
+// apart, stamped into `sent`.
 void drag(Display* display, const std::vector<int>& xs, int y, long pace, std::vector<jack_nframes_t>& sent)
 {
+    awaitSettledClock();
     XTestFakeMotionEvent(display, -1, xs[0], y, 0);
     XSync(display, False);
     pause(50 * kMillisecond);
