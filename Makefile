@@ -9,7 +9,7 @@ JOBS ?= $(shell nproc)
 # Our own builds treat warnings as errors; a packager's plain cmake build does not.
 CONFIGURE = cmake -S . -DPIXONO_WERROR=ON
 
-.PHONY: run build-tests test test-sanitize test-tsan fuzz bench bench-startup package package-check deps-run deps-package deps-test
+.PHONY: run build-tests test test-sanitize test-tsan fuzz bench bench-startup bench-timing package package-check deps-run deps-package deps-test
 
 deps-run:
 	@scripts/install-deps run
@@ -70,6 +70,11 @@ bench: build-tests
 # prints the figures and gates on none (RUNS starts of each, 5 unless set).
 bench-startup: build-tests
 	bench/startup/startup.sh $(BUILD)
+
+# Note timing against a bare Xlib window that plays through JACK alike, under Xvfb and a JACK dummy server
+# at 1024, 256 and 64 frames: prints both spreads and gates on none (RUNS runs, 3 unless set).
+bench-timing: build-tests
+	bench/timing/timing.sh $(BUILD)
 
 # The Debian package of a Release build installed to /usr, in a build folder of its own, built with the
 # distribution's hardening flags. SOURCE_DATE_EPOCH, the last commit's time unless given (the changelog's

@@ -36,52 +36,66 @@ TPadController::TPadController(PadHost& host, TMidiOutput& port, TSoundingNotes&
 
 void TPadController::ImagePadMouseDown(TShiftState shift, int32_t x, int32_t y)
 {
-    SetPosition(x, y);
-    const bool leftPressed = shift.left && !state_.leftHeld;
-    state_.leftHeld = shift.left;
-    state_.rightHeld = shift.right;
-    // A press of another button during a drag plays only if it comes from a new position.
-    if (state_.leftHeld && (TakeNoteChanged() || leftPressed)) EndNoteAndPlay();
-    SetColour(host_.sampleColour(x, y));
+    CaptionAfter([&] {
+        SetPosition(x, y);
+        const bool leftPressed = shift.left && !state_.leftHeld;
+        state_.leftHeld = shift.left;
+        state_.rightHeld = shift.right;
+        // A press of another button during a drag plays only if it comes from a new position.
+        if (state_.leftHeld && (TakeNoteChanged() || leftPressed)) EndNoteAndPlay();
+        SetColour(host_.sampleColour(x, y));
+    });
 }
 
 void TPadController::ImagePadMouseUp(TShiftState shift, int32_t x, int32_t y)
 {
-    SetPosition(x, y);
-    const bool wasLeftHeld = state_.leftHeld;
-    // The buttons are up whatever happens to the note off below.
-    state_.leftHeld = shift.left;
-    state_.rightHeld = shift.right;
-    if (wasLeftHeld && (TakePositionChanged() || !shift.left)) EndSoundingNote();
-    SetColour(host_.sampleColour(x, y));
+    CaptionAfter([&] {
+        SetPosition(x, y);
+        const bool wasLeftHeld = state_.leftHeld;
+        // The buttons are up whatever happens to the note off below.
+        state_.leftHeld = shift.left;
+        state_.rightHeld = shift.right;
+        if (wasLeftHeld && (TakePositionChanged() || !shift.left)) EndSoundingNote();
+        SetColour(host_.sampleColour(x, y));
+    });
 }
 
 void TPadController::ImagePadMouseMove(int32_t x, int32_t y)
 {
-    if (state_.leftHeld) {
-        SetPosition(x, y);
-        if (IsGliding() && state_.noteSounding) {
-            if (TakePositionChanged()) Glide();
-        } else if (TakeNoteChanged()) {
-            EndNoteAndPlay();
-        } else {
-            SendAfterAttack(false);
+    CaptionAfter([&] {
+        if (state_.leftHeld) {
+            SetPosition(x, y);
+            if (IsGliding() && state_.noteSounding) {
+                if (TakePositionChanged()) Glide();
+            } else if (TakeNoteChanged()) {
+                EndNoteAndPlay();
+            } else {
+                SendAfterAttack(false);
+            }
         }
-    }
-    SetColour(host_.sampleColour(x, y));
+        SetColour(host_.sampleColour(x, y));
+    });
 }
 
 void TPadController::FormMouseWheel(int32_t wheelDelta)
 {
-    SetWheel(checked::add(state_.wheel, wheelDelta));
-    SendModulation();
+    CaptionAfter([&] {
+        StoreWheel(checked::add(state_.wheel, wheelDelta));
+        SendModulation();
+    });
 }
 
 void TPadController::SetWheel(int32_t value)
 {
+    StoreWheel(value);
+    WriteCaption();
+}
+
+void TPadController::StoreWheel(int32_t value)
+{
     if (value == state_.wheel) return;
     state_.wheel = value;
-    UpdateCaption();
+    FormatCaption();
 }
 
 int32_t TPadController::channel() const
@@ -148,7 +162,7 @@ void TPadController::SetPosition(int32_t x, int32_t y)
     if (x == state_.x && y == state_.y) return;
     state_.x = x;
     state_.y = y;
-    UpdateCaption();
+    FormatCaption();
     state_.moved = true;
 }
 
@@ -195,17 +209,37 @@ void TPadController::SetColour(uint32_t colour)
         state_.b = component(16);
         SendBlue();
     }
-    UpdateCaption();
+    FormatCaption();
 }
 
-void TPadController::UpdateCaption()
+// Formatted in place, so that an event's messages go out with no allocation before them; a value out
+// of range is refused here, where it changes.
+void TPadController::FormatCaption()
 {
-    // Formatted on the stack; the caption text itself is the only allocation.
-    char text[112];
-    const int length = std::snprintf(text, sizeof text, "=== Pixono ===  (W%d) (X%d,Y%d) (R%d,G%d,B%d)",
-                                     state_.wheel / kWheelNotch, ScaledTo127(state_.x, host_.padWidth()),
-                                     scaledFromBottom(state_.y, host_.padHeight()), state_.r, state_.g, state_.b);
-    host_.setCaption(QString::fromLatin1(text, length));
+    captionLength_ = std::snprintf(caption_, sizeof caption_, "=== Pixono ===  (W%d) (X%d,Y%d) (R%d,G%d,B%d)",
+                                   state_.wheel / kWheelNotch, ScaledTo127(state_.x, host_.padWidth()),
+                                   scaledFromBottom(state_.y, host_.padHeight()), state_.r, state_.g, state_.b);
+}
+
+// The caption text itself is the only allocation.
+void TPadController::WriteCaption()
+{
+    if (captionLength_ <= 0) return;
+    const int length = std::exchange(captionLength_, 0);
+    host_.setCaption(QString::fromLatin1(caption_, length));
+}
+
+// Runs one event's handling, then writes the caption it changed, also when a send was refused.
+template <class Handling>
+void TPadController::CaptionAfter(Handling handling)
+{
+    try {
+        handling();
+    } catch (...) {
+        WriteCaption();
+        throw;
+    }
+    WriteCaption();
 }
 
 bool TPadController::IsMidiOutOpen() const

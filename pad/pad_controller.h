@@ -1,6 +1,9 @@
 // TPadController: turns the pad's pointer, button and wheel events into MIDI channel voice messages on
 // the output port and keeps the window caption as a live status line. The window owns it, forwards its
 // handlers to it and implements PadHost for the sizes, the caption and the colour under the pointer.
+// An event's caption is worked out where its values change but handed to the window only after the
+// event's messages have gone: the window title's round through the window system, the costliest part of
+// an event, then never stands between the pointer and the note.
 #pragma once
 
 #include "midi/midi_output.h"
@@ -80,7 +83,11 @@ private:
     void SetPosition(int32_t x, int32_t y);
     bool TakePositionChanged();
     void SetColour(uint32_t colour);
-    void UpdateCaption();
+    void StoreWheel(int32_t value);
+    void FormatCaption();
+    void WriteCaption();
+    template <class Handling>
+    void CaptionAfter(Handling handling);
     bool IsMidiOutOpen() const;
     bool IsGliding() const;
     uint8_t NoteAt(int32_t x) const;
@@ -102,5 +109,7 @@ private:
     TMidiOutput& port_;
     TSoundingNotes& notes_;
     PadState state_;
+    char caption_[112] = {};   // formatted, not yet written when captionLength_ > 0
+    int captionLength_ = 0;
     TPlayingMap playing_;
 };

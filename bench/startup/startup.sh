@@ -32,21 +32,10 @@ mkdir "$work/first"
 cp "$build/pixono" "$work/first/pixono"
 fluidr3=/usr/share/sounds/sf2/FluidR3_GM.sf2
 
-# A display and a server of the benchmark's own; the display number is the first one free from 90.
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display" JACK_DEFAULT_SERVER="pixono-startup" JACK_NO_AUDIO_RESERVATION=1
-export XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-jackd --no-realtime -n "$JACK_DEFAULT_SERVER" -d dummy -r 48000 -p 256 >/dev/null 2>&1 &
-jackd_pid=$!
-for _ in $(seq 100); do
-    [ -e "/tmp/.X11-unix/X$display" ] && jack_lsp >/dev/null 2>&1 && break
-    sleep 0.1
-done
-jack_lsp >/dev/null 2>&1 || { echo "startup: the JACK server did not start" >&2; exit 1; }
+# shellcheck source=bench/headless.sh
+source "$here/../headless.sh"
+start_display pixono-startup "$work"
+start_jackd 256
 
 # One start: `ms` is the time to its first frame; the program goes on running as `program_pid`.
 start() {

@@ -24,11 +24,7 @@ class TestPadHost : public PadHost {
 public:
     int32_t padWidth() const override { return padW; }
     int32_t padHeight() const override { return padH; }
-    void setCaption(const QString& caption) override
-    {
-        captions.push_back(caption);
-        allocationsAfterCaption = threadAllocationCount();
-    }
+    void setCaption(const QString& caption) override { captions.push_back(caption); }
     uint32_t sampleColour(int32_t x, int32_t y) override
     {
         allocationsAtSample = threadAllocationCount();
@@ -40,7 +36,6 @@ public:
     std::function<uint32_t(int32_t, int32_t)> colourAt = [](int32_t, int32_t) { return 0u; };
     std::vector<QString> captions;
     std::vector<std::pair<int32_t, int32_t>> samples;
-    uint64_t allocationsAfterCaption = 0;
     uint64_t allocationsAtSample = 0;
 };
 
