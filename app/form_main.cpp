@@ -217,5 +217,5 @@ int32_t TFormMain::padHeight() const
 
 void TFormMain::setCaption(const QString& caption)
 {
-    setWindowTitle(caption);
+    titleWriter_.write(caption);
 }

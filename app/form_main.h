@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/session/session_document.h"
+#include "app/title_writer.h"
 #include "pad/held_keys.h"
 #include "pad/pad_controller.h"
 
@@ -186,6 +187,7 @@ private:
     void CloseOnSignal();
     void EndForLostDisplay();
 
+    TTitleWriter titleWriter_{*this};
     TSoundingNotes soundingNotes_;  // shared by the pad and the held keys
     TPadController pad_;
     THeldKeys heldKeys_;

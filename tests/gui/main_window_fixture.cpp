@@ -74,6 +74,11 @@ void MainWindowTest::releaseHeldButtons()
     }
 }
 
+void MainWindowTest::waitForTitleEnding(const QString& text) const
+{
+    processEventsUntil([&] { return form->windowTitle().endsWith(text); });
+}
+
 void MainWindowTest::wheel(int delta, QWidget* over)
 {
     turnWheel(over ? *over : *form->TabSheetPad, delta);

@@ -60,6 +60,8 @@ protected:
     void key(QEvent::Type type, uint32_t scanCode, bool autoRepeat = false, Qt::Key key = Qt::Key_unknown);
 
     std::vector<Msg> sent() const { return shortMessagesOf(driver); }
+    // The title is written at most once per frame: waits until it ends with `text`, or gives up.
+    void waitForTitleEnding(const QString& text) const;
     // The note and velocity a pad point gives on the window's pad.
     Msg noteOnAt(QPoint at, int channel = 0) const;
     Msg noteOffAt(QPoint at, int channel = 0) const;

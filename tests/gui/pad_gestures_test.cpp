@@ -75,6 +75,7 @@ TEST_F(PadGestures, RightButtonSweepsTheColoursWhileHeldOverThePad)
     const QPoint red(10, 10), yellow(form->ImagePad->width() / 2, 10), overTheTabs(10, -40);
 
     press(Qt::RightButton, red);
+    waitForTitleEnding("(R255,G0,B0)");
     EXPECT_THAT(form->windowTitle().toStdString(), ::testing::EndsWith("(R255,G0,B0)"));
     move(yellow);
     move(overTheTabs);
@@ -108,6 +109,7 @@ TEST_F(PadGestures, WheelAnywhereOverTheWindowDrivesTheModulationWheel)
     std::vector<Msg> expected;
     for (int value = 65; value <= 74; ++value) expected.push_back(control(1, value));
     EXPECT_EQ(sent(), expected);
+    waitForTitleEnding("=== Pixono ===  (W74) (X0,Y127) (R0,G0,B0)");
     EXPECT_EQ(form->windowTitle(), "=== Pixono ===  (W74) (X0,Y127) (R0,G0,B0)");
 
     form->PageControl->setCurrentWidget(form->TabSheetSettings);
@@ -134,10 +136,12 @@ TEST_F(PadGestures, WithThePortClosedTheCaptionFollowsButNothingIsSent)
     driver.addDevice("Synth");
     driver.fail(MidiCall::Open, MMSYSERR_ALLOCATED);
     openWindow();  // the first entry will not open
+    waitForTitleEnding("=== Pixono ===  (W64) (X0,Y127) (R0,G0,B0)");
     EXPECT_EQ(form->windowTitle(), "=== Pixono ===  (W64) (X0,Y127) (R0,G0,B0)");
     press(Qt::LeftButton, QPoint(form->ImagePad->width() / 2, 0));
     move(QPoint(form->ImagePad->width(), form->ImagePad->height()));
     wheel(120);
+    waitForTitleEnding("=== Pixono ===  (W65) (X127,Y0) (R0,G0,B0)");
     EXPECT_EQ(form->windowTitle(), "=== Pixono ===  (W65) (X127,Y0) (R0,G0,B0)");
     EXPECT_EQ(form->MidiOutput->DeviceHandle(), nullptr);
     EXPECT_THAT(sent(), IsEmpty());
