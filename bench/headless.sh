@@ -4,6 +4,7 @@
 #   start_display SERVER_NAME WORK_FOLDER   Xvfb on the first display free from 90, and the environment
 #                                           that the programs and JACK clients started afterwards use
 #   start_jackd PERIOD                      the dummy server at 48 kHz, once it answers
+#   median                                  the median of the numbers on standard input, one a line
 start_display() {
     display=90
     while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
@@ -24,3 +25,5 @@ start_jackd() {
     echo "$(basename "$0"): the JACK server did not start" >&2
     exit 1
 }
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }

@@ -1,7 +1,6 @@
 // The built-in synthesizer device; see builtin_synth_backend.h.
 #include "platform/builtin_synth_backend.h"
 
-
 namespace {
 
 class SynthConnection final : public MidiConnection {

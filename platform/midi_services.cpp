@@ -12,6 +12,9 @@ namespace {
 std::atomic<MidiServices*> installed{nullptr};
 bool systemHeld = false;
 
+// Held and in use: no driver of a test stands in for the system's.
+bool systemDriverHeld() { return systemHeld && !installed.load(std::memory_order_acquire); }
+
 MidiServices& systemDriver()
 {
     static const std::unique_ptr<MidiServices> driver = createSystemMidiDriver();
@@ -37,7 +40,7 @@ void holdSystemMidiServices(bool held) { systemHeld = held; }
 
 uint32_t midiOutGetNumDevs()
 {
-    if (systemHeld && !installed.load(std::memory_order_acquire)) return 0;
+    if (systemDriverHeld()) return 0;
     return currentMidiServices().midiOutGetNumDevs();
 }
 
@@ -82,12 +85,12 @@ MMRESULT midiOutGetErrorTextA(MMRESULT code, char* text, uint32_t size)
 bool midiOutWatchDevices(MidiOutDevicesChanged changed, uintptr_t instance)
 {
     // A held system driver is not made for this; the caller asks again once it is released.
-    if (systemHeld && !installed.load(std::memory_order_acquire)) return false;
+    if (systemDriverHeld()) return false;
     return currentMidiServices().midiOutWatchDevices(changed, instance);
 }
 
 void midiOutWarmUp(const std::string& productName)
 {
-    if (systemHeld && !installed.load(std::memory_order_acquire)) return;
+    if (systemDriverHeld()) return;
     currentMidiServices().midiOutWarmUp(productName);
 }

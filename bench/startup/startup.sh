@@ -55,7 +55,6 @@ stop() {
     program_pid=
     sleep 0.3
 }
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 # A first start: `ms` as above, `worst` the longest the window took to answer in its first 3 s.
 first_start() {

@@ -58,7 +58,6 @@ measure() {
     stop_jackd
     [ -n "$spread" ] || { echo "timing: no drag measured over '$title'" >&2; exit 1; }
 }
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 declare -A reference pixono
 for run in $(seq "$runs"); do
