@@ -1,26 +1,35 @@
-// TFormMain's life: construction, the creation and destruction handlers, the handler guard with its
-// pointer-capture cancel, the window bounds and the window's side of the pad controller.
+// TFormMain's composition: the units made and bound to each other and to the pages' controls, the
+// creation and destruction handlers, the window's events, and the settings that it loads, saves and
+// gives a session as its document.
 #include "app/form_main.h"
 
+#include "app/about_page.h"
 #include "app/application_title.h"
 #include "app/display_loss.h"
-#include "app/awaited_port.h"
 #include "app/error_display.h"
 #include "app/exit_signals.h"
 #include "app/form_input_preview.h"
+#include "app/pad_page.h"
+#include "app/pad_pointer_input.h"
 #include "app/picture_dialog.h"
+#include "app/playing_panel.h"
+#include "app/port_selector.h"
+#include "app/program_paths.h"
+#include "app/refreshing_combo_box.h"
 #include "app/session/nsm_client.h"
-#include "pad/image_pad.h"
+#include "app/settings_page.h"
+#include "app/spin_edit.h"
+#include "app/start_up.h"
+#include "app/window_settings.h"
+#include "pad/pad_image.h"
+#include "platform/file_name.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLineEdit>
-#include <QScreen>
+#include <QPushButton>
 #include <QTabWidget>
-#include <QTimer>
-
-#include <malloc.h>
-
-#include <algorithm>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -32,26 +41,67 @@ QtPictureDialog& qtPictureDialog()
     return dialog;
 }
 
+// The controls' font: the design's 8-point dialog font, 11 pixels high, by the nearest installed face.
+QFont dialogFont()
+{
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans", "Sans Serif"});
+    QFont font("MS Sans Serif");
+    font.setPixelSize(11);
+    return font;
+}
+
+// The window as the settings steps see it.
+class TFormSettingsHost final : public SettingsHost {
+public:
+    explicit TFormSettingsHost(TFormMain& form) : form_(form) {}
+
+    WindowBounds outerBounds() const override { return form_.Settings().bounds; }
+    bool isWindowStateNormal() const override { return form_.Placement().IsWindowStateNormal(); }
+    void setOuterBounds(const WindowBounds& bounds) override
+    {
+        form_.Placement().SetOuterBounds(QRect(bounds.left, bounds.top, bounds.width, bounds.height));
+    }
+    WindowBounds minimumSize() const override
+    {
+        return {0, 0, TFormMain::kMinimumSize.width(), TFormMain::kMinimumSize.height()};
+    }
+    std::string imageFileName() const override { return form_.Settings().imageFile; }
+    void SetImageFile(const std::string& name) override { form_.SetImageFile(fileNameFromBytes(name)); }
+    std::string midiOutPortName() const override { return form_.Settings().midiOutPort; }
+    // Opened when the ports start, once the window shows.
+    void SetMidiOutPort(const std::string& name) override { form_.Ports().Remember(QString::fromStdString(name)); }
+    int32_t GetMidiOutChannel() const override { return form_.GetMidiOutChannel(); }
+    void SetMidiOutChannel(int32_t value) override { form_.SetMidiOutChannel(value); }
+    TPlayingSettings GetPlaying() const override { return form_.Settings().playing; }
+    void SetPlaying(const TPlayingSettings& settings) override { form_.SetPlaying(settings); }
+    void showError(const std::exception& error) override { form_.ShowError(error); }
+
+private:
+    TFormMain& form_;
+};
+
 } // namespace
 
 TFormMain::TFormMain(QWidget* parent, NsmClient* session)
-    : QWidget(parent), MidiOutput(new TMidiOutput(this)), pad_(*this, *MidiOutput, soundingNotes_),
-      heldKeys_(*MidiOutput, soundingNotes_),
-      session_(session), pictureDialog_(&qtPictureDialog()),
-      awaitedPort_(new TAwaitedPort([this] { return OpenAwaitedMidiOutPort(); },
-                                    [this] { TellMidiOutPortMissing(); }, this))
+    : QWidget(parent),
+      startUp_(*this, {[this] { ports_->ListAhead(); }, [this] { Guarded([this] { ports_->Start(); }); }}),
+      TabSheetPad(new TPadPage(*this)), MidiOutput(new TMidiOutput(this)),
+      performer_(*TabSheetPad, *MidiOutput, [this](const std::exception& error) { ShowError(error); }),
+      ports_(new TPortSelector(*MidiOutput,
+                               {[this] { performer_.EndSounding(); }, [this] { performer_.SendSetUp(); },
+                                [this](const std::exception& error) { ShowError(error); }},
+                               this)),
+      session_(session), pictureDialog_(&qtPictureDialog())
 {
     setObjectName("FormMain");
     MidiOutput->setObjectName("MidiOutput");
-    // A synth that comes back, or a connection others make to our port, starts with its own bend range.
-    MidiOutput->SetOnDestinationConnected([this](TMidiOutput*) { Guarded([this] { pad_.SendBendRange(); }); });
-    buildPages();
-    connectHandlers();
-    SetOuterBounds(kInitialBounds);
+    BuildPages();
+    ConnectHandlers();
+    placement_.SetOuterBounds(kInitialBounds);
     inputPreview_ = new TFormInputPreview(*this);
     qApp->installEventFilter(inputPreview_);
-    new ExitSignals([this] { CloseOnSignal(); }, this);
-    new DisplayLoss([this] { EndForLostDisplay(); }, this);
+    new ExitSignals([this] { CloseWithoutUser(false); }, this);
+    new DisplayLoss([this] { CloseWithoutUser(true); }, this);
     FormCreate();
 }
 
@@ -62,6 +112,50 @@ TFormMain::~TFormMain()
     qApp->removeEventFilter(inputPreview_);
 }
 
+void TFormMain::BuildPages()
+{
+    setFont(dialogFont());
+    PageControl = new QTabWidget(this);
+    PageControl->setObjectName("PageControl");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(PageControl);
+    PageControl->addTab(TabSheetPad, "&Pad");
+    new TPadPointerInput(*TabSheetPad, *this);
+    TabSheetSettings = new TSettingsPage(*TabSheetPad->PadImage);
+    PageControl->addTab(TabSheetSettings, "&Settings");
+    TabSheetSettings->PanelPlaying->Show(performer_.Playing());
+    TabSheetAbout = new TAboutPage;
+    PageControl->addTab(TabSheetAbout, "About");
+}
+
+void TFormMain::ConnectHandlers()
+{
+    TSettingsPage& settings = *TabSheetSettings;
+    connect(settings.BitBtnBrowseImageFile, &QPushButton::clicked, this, [this] { BitBtnBrowseImageFileClick(); });
+    connect(TabSheetAbout->BitBtnExit, &QPushButton::clicked, this, [this] { BitBtnExitClick(); });
+    connect(settings.PanelPlaying->BitBtnPanic, &QPushButton::clicked, this, [this] { Panic(); });
+    connect(settings.PanelPlaying, &TPlayingPanel::Changed, this,
+            [this](const QObject* control) { PlayingControlChange(control); });
+    // The user's choice of an entry (also of the one already shown) and every typed edit; entries
+    // the program selects raise neither.
+    QComboBox* ports = settings.ComboBoxMidiOutPort;
+    connect(ports, &QComboBox::activated, this, [this] { ComboBoxMidiOutPortChange(true); });
+    connect(ports->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBoxMidiOutPortChange(false); });
+    // The list shows the ports installed now; opened before the start, it starts the ports.
+    connect(static_cast<TRefreshingComboBox*>(ports), &TRefreshingComboBox::PopupAboutToShow, this, [this, ports] {
+        Guarded([this, ports] {
+            if (ports_->Started()) ports_->RefreshMidiOutPorts(ports->currentText());
+            else startUp_.StartPorts();
+        });
+    });
+    connect(ports_, &TPortSelector::ViewChanged, this, [this](bool listed) { TabSheetSettings->ShowPorts(*ports_, listed); });
+    connect(ports_, &TPortSelector::ChoiceChanged, this, [this] { SettingsMayHaveChanged(); });
+    connect(settings.SpinEditMidiOutChannel, &TSpinEdit::Changed, this, [this] { SpinEditMidiOutChannelChange(); });
+    // Another page in front can no longer receive the pad's left release.
+    connect(PageControl, &QTabWidget::currentChanged, this, [this] { performer_.EndGestures(); });
+}
+
 void TFormMain::FormCreate()
 {
     Guarded([this] {
@@ -69,20 +163,20 @@ void TFormMain::FormCreate()
         // window class, "Pixono") nor the display name: some platforms append that to every window
         // title, and the caption must be the status line and nothing more.
         SetApplicationTitle("=== Pixono ===");
-        pad_.SetWheel(7680);
-        EditImageFile->clear();
+        performer_.Pad().SetWheel(7680);
+        TabSheetSettings->EditImageFile->clear();
         PageControl->setCurrentWidget(TabSheetPad);
         if (session_) session_->SetDocument(this);
         else OpenSettings();
     });
 }
 
+// The manager's quit is a signal: the session keeps what its last save wrote.
 void TFormMain::FormDestroy()
 {
     Guarded([this] {
-        if (SavesOnClose()) SaveSettings();
-        heldKeys_.ReleaseAll();
-        pad_.EndSoundingNote();
+        if (!session_ || session_->SavesOnClose(closingBySignal_)) SaveSettingsNow();
+        performer_.EndAll();
         MidiOutput->Close();
     });
 }
@@ -92,130 +186,66 @@ void TFormMain::SetPictureDialog(PictureDialog* dialog)
     pictureDialog_ = dialog ? dialog : &qtPictureDialog();
 }
 
-void TFormMain::ShowHandlerError(const std::exception& error) noexcept
+void TFormMain::ShowError(const std::exception& error) noexcept
 {
-    CancelPointerCapture();
+    performer_.EndGestures();
     ErrorDisplay().Show(error);
 }
 
-// A left drag in progress ends before any box opens: the pad sees the left released, with nothing
-// held, at (-1, -1). An error of that release is shown first, through the same guard. Held computer
-// keys may never see their releases either, so their notes end too.
-void TFormMain::CancelPointerCapture() noexcept
+// A signal closes as the Exit button does, once every box and dialog is closed; a lost display ends
+// the process as soon as this returns, so the closing steps run now. Errors from here on go to
+// standard error: nothing waits for a user who may be gone.
+void TFormMain::CloseWithoutUser(bool destroyNow)
 {
-    if (heldKeys_.AnySounding()) Guarded([this] { heldKeys_.ReleaseAll(); });
-    if (!leftCaptured_) return;
-    leftCaptured_ = false;
-    Guarded([this] { pad_.ImagePadMouseUp(TShiftState{}, -1, -1); });
+    closingBySignal_ = true;
+    ErrorDisplay().WriteToStandardError(true);
+    if (destroyNow) FormDestroy();
+    else BitBtnExitClick();
 }
 
-QRect TFormMain::OuterBounds() const
-{
-    return frameGeometry();
-}
-
-namespace {
-
-// The width of the widest screen and the height of the tallest.
-QSize largestScreenSize()
-{
-    QSize largest;
-    for (const QScreen* screen : QGuiApplication::screens()) largest = largest.expandedTo(screen->size());
-    return largest;
-}
-
-// Whether enough of the window's top edge lies in `area` to grab its title bar and drag it back: the
-// bar's full height over 100 pixels of its width.
-bool titleBarGrabbable(const QRect& bounds, const QRect& area)
-{
-    constexpr QSize kGrip(100, 24);
-    const QRect shown = QRect(bounds.topLeft(), QSize(bounds.width(), kGrip.height())).intersected(area);
-    return shown.height() >= kGrip.height() && shown.width() >= std::min(kGrip.width(), bounds.width());
-}
-
-// Bounds whose title bar cannot be grabbed on any screen (left from a monitor since unplugged) go to
-// the primary screen's corner, keeping their size; bounds that can stay exactly where they are.
-QPoint visibleTopLeft(const QRect& bounds)
-{
-    for (const QScreen* screen : QGuiApplication::screens())
-        if (titleBarGrabbable(bounds, screen->availableGeometry())) return bounds.topLeft();
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    return primary ? primary->availableGeometry().topLeft() : bounds.topLeft();
-}
-
-} // namespace
-
-// Qt sizes a window by its client area; the frame's extra width and height, as far as the platform
-// reports them, are taken off so that the outer bounds come out as asked.
-void TFormMain::SetOuterBounds(const QRect& bounds)
-{
-    const QSize frame = frameGeometry().size() - size();
-    setMinimumSize(kMinimumSize - frame);
-    // No larger than a screen: a stored size of any value would otherwise be allocated as it is.
-    const QSize largest = largestScreenSize();
-    const QSize outer = largest.isEmpty() ? bounds.size() : bounds.size().boundedTo(largest);
-    const QRect placed(visibleTopLeft(QRect(bounds.topLeft(), outer.expandedTo(kMinimumSize))), bounds.size());
-    move(placed.topLeft());
-    resize(outer - frame);
-    // A window not yet shown has no frame yet; its bounds are fitted again once the frame is known.
-    unfittedBounds_ = isVisible() ? std::nullopt : std::optional(placed);
-    fittedFrame_ = frame;
-}
-
-// Fits the outer bounds set before the first show to the frame, as soon as the platform reports it
-// and the window is in its normal state; otherwise every start would grow the window by its frame.
 // A window that is deactivated, hidden or minimised may never see the pad's left release, so the
-// drag ends there. The first paint starts the port.
+// drag ends there.
 bool TFormMain::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
     const QEvent::Type type = event->type();
-    // Queued behind the first paint, so the port starts once the first frame is on the screen.
-    if (type == QEvent::Paint && !firstFrameShown_) {
-        firstFrameShown_ = true;
-        // The icon, the port list and the port each take tens of milliseconds: in event loop passes of
-        // their own, the window answers between them.
-        QTimer::singleShot(0, this, [this] {
-            emit FirstFrameShown();
-            QTimer::singleShot(0, this, [this] {
-                ListMidiOutPortsAhead();
-                QTimer::singleShot(0, this, [this] {
-                    StartMidiOutPort();
-                    // Much of the heap that the start-up used is free again (the icon's images, the port
-                    // scan): handed back, it leaves the program small at rest.
-                    malloc_trim(0);
-                });
-            });
-        });
-    }
     if (type == QEvent::WindowDeactivate || type == QEvent::Hide ||
         (type == QEvent::WindowStateChange && windowState().testFlag(Qt::WindowMinimized)))
-        CancelPointerCapture();
-    const bool placed = type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize;
-    if (placed && unfittedBounds_ && isVisible() && IsWindowStateNormal() &&
-        frameGeometry().size() - size() != fittedFrame_)
-        SetOuterBounds(*unfittedBounds_);
-    if (placed && IsWindowStateNormal()) normalBounds_ = OuterBounds();
-    if (placed || type == QEvent::WindowStateChange) SettingsMayHaveChanged();
+        performer_.EndGestures();
+    if (placement_.Follow(type)) SettingsMayHaveChanged();
     return handled;
 }
 
-bool TFormMain::IsWindowStateNormal() const
+// Without a session this runs while the window is made, and the ports start after the first frame;
+// a session's open comes later and starts them at once.
+void TFormMain::OpenSettings()
 {
-    return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    Guarded([this] {
+        TFormSettingsHost host(*this);
+        loadWindowSettings(host, SettingsFileName());
+    });
+    startUp_.SettingsOpened(session_ != nullptr);
 }
 
-int32_t TFormMain::padWidth() const
+void TFormMain::SaveSettingsNow()
 {
-    return ImagePad->width();
+    const TFormSettingsHost host(*this);
+    createSettingsFolder();
+    saveWindowSettings(host, SettingsFileName());
 }
 
-int32_t TFormMain::padHeight() const
+// Minimised or maximised, the document keeps the bounds the window will have again when restored.
+TSettingsDocument TFormMain::Settings() const
 {
-    return ImagePad->height();
+    const QRect bounds = placement_.NormalBounds();
+    return {{bounds.left(), bounds.top(), bounds.width(), bounds.height()},
+            fileNameToBytes(TabSheetPad->PadImage->ImageFileName()),
+            ports_->StoredMidiOutPortName().toStdString(),
+            GetMidiOutChannel(),
+            performer_.Playing()};
 }
 
-void TFormMain::setCaption(const QString& caption)
+void TFormMain::SettingsMayHaveChanged()
 {
-    titleWriter_.write(caption);
+    if (session_) session_->SettingsMayHaveChanged();
 }

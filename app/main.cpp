@@ -6,7 +6,7 @@
 #include "app/form_main.h"
 #include "app/program_paths.h"
 #include "app/session/nsm_client.h"
-#include "platform/midi_services.h"
+#include "app/start_up.h"
 
 #include <QApplication>
 
@@ -15,12 +15,11 @@ int main(int argc, char* argv[])
     installExitSignals();
     if (const auto status = AnswerCommandLine(argc, argv, stdout)) return *status;
     initProgramPaths();
-    holdSystemMidiServices(true);  // the window lets them go after its first frame
     QApplication application(argc, argv);
     applyDesktopIdentity();
     // Announced before the window exists, which waits for the session's open.
     const std::unique_ptr<NsmClient> session = NsmClient::FromEnvironment(argv[0]);
     TFormMain formMain(nullptr, session.get());
-    QObject::connect(&formMain, &TFormMain::FirstFrameShown, &applyWindowIcon);
+    QObject::connect(&formMain.StartUp(), &TStartUp::FirstFrameShown, &applyWindowIcon);
     return runUntilClosed(formMain);
 }

@@ -3,6 +3,7 @@
 // over scale zones, gliding and with pressure after the attack, a move with the right button held over the picture's changing colours, and a
 // wheel notch.
 #include "app/form_main.h"
+#include "app/port_selector.h"
 #include "app/program_paths.h"
 #include "tests/support/fake_midi_driver.h"
 #include "tests/support/qt_application.h"
@@ -22,7 +23,7 @@ struct WindowRig {
         driver.addDevice("Synth");
         form = std::make_unique<TFormMain>();
         form->show();
-        form->SetMidiOutPort("Synth");
+        form->Ports().SetMidiOutPort("Synth");
     }
     ~WindowRig()
     {

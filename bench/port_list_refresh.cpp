@@ -2,6 +2,7 @@
 // system driver's rescan with the listing that follows it, and the whole refresh of the main window's
 // list as the user's click on the drop-down makes it.
 #include "app/form_main.h"
+#include "app/settings_page.h"
 #include "app/program_paths.h"
 #include "platform/system_midi_driver.h"
 #include "tests/support/jack_server.h"
@@ -60,10 +61,10 @@ void WindowDropDownRefresh(benchmark::State& state)
         TFormMain form;
         form.show();
         for (auto _ : state) {
-            form.ComboBoxMidiOutPort->showPopup();
-            form.ComboBoxMidiOutPort->hidePopup();
+            form.TabSheetSettings->ComboBoxMidiOutPort->showPopup();
+            form.TabSheetSettings->ComboBoxMidiOutPort->hidePopup();
         }
-        state.counters["entries"] = form.ComboBoxMidiOutPort->count();
+        state.counters["entries"] = form.TabSheetSettings->ComboBoxMidiOutPort->count();
     }
     std::remove(SettingsFileName().c_str());
 }

@@ -4,7 +4,6 @@
 #include "app/error_display.h"
 #include "app/program_paths.h"
 #include "app/session/osc_argument.h"
-#include "platform/midi_services.h"
 #include "platform/our_port_names.h"
 
 #include <QSocketNotifier>
@@ -125,13 +124,12 @@ std::unique_ptr<NsmClient> NsmClient::Announce(const std::string& url, const std
 }
 
 // Until the manager opens a session there is no settings file at all, so nothing outside the session
-// is read or written meanwhile, and no MIDI client is registered.
+// is read or written meanwhile; the window registers no MIDI client before the open either.
 NsmClient::NsmClient(lo_address manager, lo_server server, std::string url)
     : manager_(manager), server_(server), url_(std::move(url)),
       managerAddresses_(addressesOf(lo_address_get_hostname(manager))), ordinarySettingsFile_(SettingsFileName())
 {
     setSettingsFile({});
-    holdSystemMidiServices(true);
     lo_server_add_method(server_, nullptr, nullptr, &NsmClient::Receive, this);
     notifier_ = new QSocketNotifier(lo_server_get_socket_fd(server_), QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] { ReadSome(); });
@@ -160,7 +158,6 @@ bool NsmClient::FromManager(lo_message message) const
 
 NsmClient::~NsmClient()
 {
-    holdSystemMidiServices(false);
     lo_server_free(server_);
     lo_address_free(manager_);
 }
@@ -221,7 +218,6 @@ void NsmClient::Open(const std::string& folder, const std::string& clientId)
         return Error("/nsm/client/open", kErrBadProject, "Cannot load " + stateFile + ": " + reason);
     setOurClientIdPrefix(clientId);
     setSettingsFile(stateFile);
-    holdSystemMidiServices(false);
     stage_ = Stage::Opening;
     // Nobody may be watching a session's window: errors go to standard error, and the reply goes at once.
     const bool boxes = !ErrorDisplay().WritesToStandardError();
@@ -229,7 +225,7 @@ void NsmClient::Open(const std::string& folder, const std::string& clientId)
     if (document_) document_->OpenSettings();
     ErrorDisplay().WriteToStandardError(!boxes);
     stage_ = Stage::Open;
-    savedText_ = document_ ? document_->SettingsText() : std::string();
+    saved_ = document_ ? document_->Settings() : TSettingsDocument();
     Reply("/nsm/client/open", "Opened " + folder);
 }
 
@@ -241,7 +237,7 @@ void NsmClient::Save()
     } catch (const std::exception& failure) {
         return Error("/nsm/client/save", kErrGeneral, failure.what());
     }
-    savedText_ = document_ ? document_->SettingsText() : std::string();
+    saved_ = document_ ? document_->Settings() : TSettingsDocument();
     dirty_ = false;
     Tell("/nsm/client/is_clean");
     Reply("/nsm/client/save", "Saved " + SettingsFileName());
@@ -254,7 +250,6 @@ void NsmClient::GiveUp(const std::string& reason)
     complain(reason + "; running without session management");
     stage_ = Stage::GivenUp;
     setSettingsFile(ordinarySettingsFile_);
-    holdSystemMidiServices(false);
     if (document_) document_->OpenSettings();
 }
 
@@ -266,7 +261,7 @@ bool NsmClient::SavesOnClose(bool bySignal) const
 void NsmClient::SettingsMayHaveChanged()
 {
     if (stage_ != Stage::Open || !document_) return;
-    const bool dirty = document_->SettingsText() != savedText_;
+    const bool dirty = document_->Settings() != saved_;
     if (dirty == dirty_) return;
     dirty_ = dirty;
     Tell(dirty ? "/nsm/client/is_dirty" : "/nsm/client/is_clean");

@@ -69,5 +69,5 @@ private:
     Stage stage_ = Stage::Announced;
     bool heard_ = false;  // something has come from the manager
     bool dirty_ = false;
-    std::string savedText_;
+    TSettingsDocument saved_;
 };

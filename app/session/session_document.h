@@ -1,7 +1,7 @@
 // SessionDocument: the narrow interface between a session and the program's state.
 #pragma once
 
-#include <string>
+#include "app/settings_document.h"
 
 // What a session asks of the program's state; the main window provides it.
 class SessionDocument {
@@ -12,6 +12,6 @@ public:
     virtual void OpenSettings() = 0;
     // Writes SettingsFileName(); raises, with the reason, when it cannot.
     virtual void SaveSettingsNow() = 0;
-    // The state a save writes, in a form that differs from an earlier one exactly when the state does.
-    virtual std::string SettingsText() const = 0;
+    // The state a save writes.
+    virtual TSettingsDocument Settings() const = 0;
 };

@@ -1,6 +1,9 @@
 // The whole program over a real JACK server: the main window with the system's MIDI services, its port
 // chosen on the Settings page, played by a left drag and a wheel notch on the pad, heard by a reader.
 #include "app/form_main.h"
+#include "app/pad_page.h"
+#include "app/settings_page.h"
+#include "app/start_up.h"
 #include "app/program_paths.h"
 #include "tests/support/jack_server.h"
 #include "tests/support/qt_application.h"
@@ -126,8 +129,8 @@ TEST(MainWindowOverJack, FollowsASynthStartedLaterRestartedAndAServerRestarted)
     ASSERT_TRUE(processEventsUntil([&] { return form.windowHandle() && form.windowHandle()->isExposed(); }));
 
     auto synth = std::make_unique<JackMidiReader>("late-synth");
-    form.ComboBoxMidiOutPort->showPopup();
-    form.ComboBoxMidiOutPort->hidePopup();
+    form.TabSheetSettings->ComboBoxMidiOutPort->showPopup();
+    form.TabSheetSettings->ComboBoxMidiOutPort->hidePopup();
     ASSERT_NO_FATAL_FAILURE(chooseMidiOutPort(form, "late-synth:in"));
     std::vector<MidiBytes> expected = click(form, QPoint(40, 30));
     EXPECT_EQ(synth->waitForEvents(expected.size()), expected);
@@ -158,7 +161,7 @@ TEST(MainWindowOverJack, StoredPortOpensWhenItsSynthRegistersItLater)
     writeFileBytes(SettingsFileName(), "[Settings]\nMidiOutPort=awaited-synth:in\n");
     TFormMain form;
     form.show();
-    ASSERT_TRUE(processEventsUntil([&] { return form.MidiOutPortStarted(); }));
+    ASSERT_TRUE(processEventsUntil([&] { return form.StartUp().PortsStarted(); }));
     processEventsUntil([] { return false; }, 300);
     ASSERT_EQ(form.MidiOutput->DeviceHandle(), nullptr);
 

@@ -64,7 +64,7 @@ TEST_F(ComputerKeyboard, VelocityIsHeldWithinThePlayingRange)
 {
     driver.addDevice("Synth");
     openWindowPlayingOn("Synth");
-    TPlayingSettings playing = form->GetPlaying();
+    TPlayingSettings playing = form->Performer().Playing();
     playing.velocityTop = 90;
     playing.velocityBottom = 20;
     form->SetPlaying(playing);
@@ -84,7 +84,7 @@ TEST_F(ComputerKeyboard, NoteHeldBySeveralSourcesEndsWithTheLastOfThem)
     EXPECT_THAT(sent(), ElementsAre(noteOn(72, 100)));
     release(kQ);
     EXPECT_THAT(sent(), ElementsAre(noteOn(72, 100), noteOff(72, 100)));
-    TPlayingSettings onlyC4 = form->GetPlaying();
+    TPlayingSettings onlyC4 = form->Performer().Playing();
     onlyC4.noteLow = onlyC4.noteHigh = 60;
     form->SetPlaying(onlyC4);
     driver.clearRecords();

@@ -70,9 +70,9 @@ TEST_F(ErrorDisplay, RefusedSendDuringADragEndsTheDragBeforeTheBox)
     EXPECT_EQ(boxes()[0].text, QString::fromStdString(FakeMidiDriver::errorText(MMSYSERR_ERROR)) + ".");
     // The cancelling release ended the note that the refused note off left sounding.
     EXPECT_THAT(sent(), ElementsAre(noteOnAt(P1), noteOffAt(P1)));
-    EXPECT_EQ(form->Pad().state().x, -1);
-    EXPECT_EQ(form->Pad().state().y, -1);
-    EXPECT_FALSE(form->Pad().state().leftHeld);
+    EXPECT_EQ(form->Performer().Pad().state().x, -1);
+    EXPECT_EQ(form->Performer().Pad().state().y, -1);
+    EXPECT_FALSE(form->Performer().Pad().state().leftHeld);
 
     // The button the user still holds plays no more; its release sends nothing.
     move(P1);
@@ -91,7 +91,7 @@ TEST_F(ErrorDisplay, ErrorOfTheCancellingReleaseIsShownFirst)
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[0].text.toStdString(), FakeMidiDriver::errorText(MMSYSERR_INVALHANDLE) + ".");
     EXPECT_EQ(boxes()[1].text.toStdString(), FakeMidiDriver::errorText(MMSYSERR_ERROR) + ".");
-    EXPECT_FALSE(form->Pad().state().leftHeld);
+    EXPECT_FALSE(form->Performer().Pad().state().leftHeld);
 }
 
 TEST_F(ErrorDisplay, ErrorWithoutADragCancelsNothing)
@@ -105,7 +105,7 @@ TEST_F(ErrorDisplay, ErrorWithoutADragCancelsNothing)
     wheel(120);
     EXPECT_EQ(boxes().size(), 1u);
     EXPECT_THAT(driver.messages(), ::testing::IsEmpty());
-    EXPECT_EQ(form->Pad().state().x, P1.x());
+    EXPECT_EQ(form->Performer().Pad().state().x, P1.x());
 }
 
 // The settings file's name is taken by a folder, so the save at exit fails.

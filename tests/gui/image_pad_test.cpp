@@ -1,6 +1,8 @@
 // The pad image control: the picture stretched over the whole control, redrawn when it changes,
 // no pointer input of its own, and its place on the main window's Pad page.
 #include "app/form_main.h"
+#include "app/pad_page.h"
+#include "app/settings_page.h"
 #include "pad/image_pad.h"
 #include "pad/pad_image.h"
 #include "tests/support/picture_files.h"
@@ -98,17 +100,17 @@ TEST(PadPage, ImagePadFillsThePageAndTheEditShowsTheFileName)
     TFormMain form;
     form.show();
     form.PageControl->setCurrentWidget(form.TabSheetPad);
-    processEventsUntil([&] { return form.ImagePad->isVisible(); });
-    EXPECT_EQ(form.ImagePad->parentWidget(), form.TabSheetPad);
-    EXPECT_EQ(form.ImagePad->geometry(), form.TabSheetPad->rect());
+    processEventsUntil([&] { return form.TabSheetPad->ImagePad->isVisible(); });
+    EXPECT_EQ(form.TabSheetPad->ImagePad->parentWidget(), form.TabSheetPad);
+    EXPECT_EQ(form.TabSheetPad->ImagePad->geometry(), form.TabSheetPad->rect());
     form.resize(form.width() + 50, form.height() + 30);
-    processEventsUntil([&] { return form.ImagePad->size() == form.TabSheetPad->size(); });
-    EXPECT_EQ(form.ImagePad->geometry(), form.TabSheetPad->rect());
+    processEventsUntil([&] { return form.TabSheetPad->ImagePad->size() == form.TabSheetPad->size(); });
+    EXPECT_EQ(form.TabSheetPad->ImagePad->geometry(), form.TabSheetPad->rect());
 
     PictureFolder folder;
     const QString name = folder.write("pad.bmp", bmpBytes(halves()));
-    form.PadImage->SetImageFile(name);
-    EXPECT_EQ(form.EditImageFile->text(), name);
-    form.PadImage->SetImageFile(folder.path("gone.bmp"));
-    EXPECT_EQ(form.EditImageFile->text(), QString());
+    form.TabSheetPad->PadImage->SetImageFile(name);
+    EXPECT_EQ(form.TabSheetSettings->EditImageFile->text(), name);
+    form.TabSheetPad->PadImage->SetImageFile(folder.path("gone.bmp"));
+    EXPECT_EQ(form.TabSheetSettings->EditImageFile->text(), QString());
 }

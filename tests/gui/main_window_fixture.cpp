@@ -14,7 +14,7 @@ void MainWindowTest::openWindow()
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     ASSERT_TRUE(processEventsUntil([&] {
-        return form->TabSheetPad->isVisible() && form->ImagePad->width() > 0 && form->MidiOutPortStarted();
+        return form->TabSheetPad->isVisible() && form->TabSheetPad->ImagePad->width() > 0 && form->StartUp().PortsStarted();
     }));
 }
 

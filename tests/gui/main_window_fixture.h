@@ -4,6 +4,12 @@
 
 #include "app/error_display.h"
 #include "app/form_main.h"
+#include "app/about_page.h"
+#include "app/pad_page.h"
+#include "app/playing_panel.h"
+#include "app/port_selector.h"
+#include "app/settings_page.h"
+#include "app/start_up.h"
 #include "app/program_paths.h"
 #include "tests/support/fake_midi_driver.h"
 #include "tests/support/qt_application.h"

@@ -52,12 +52,12 @@ TEST_F(PadGestures, LeftDragBeyondThePadKeepsPlayingUntilTheRelease)
 {
     driver.addDevice("Synth");
     openWindowPlayingOn("Synth");
-    const QPoint beyond(form->ImagePad->width() + 200, -300);
+    const QPoint beyond(form->TabSheetPad->ImagePad->width() + 200, -300);
     press(Qt::LeftButton, P1);
     move(beyond);
     release(Qt::LeftButton, beyond);
     EXPECT_THAT(sent(), ElementsAre(noteOnAt(P1), noteOffAt(P1), noteOn(127, 127), noteOff(127, 127)));
-    EXPECT_EQ(form->Pad().state().x, beyond.x());
+    EXPECT_EQ(form->Performer().Pad().state().x, beyond.x());
 }
 
 // Only the left button holds the pointer for the pad: moves beyond the page with the right button
@@ -71,8 +71,8 @@ TEST_F(PadGestures, RightButtonSweepsTheColoursWhileHeldOverThePad)
     picture.setPixel(0, 0, qRgb(255, 0, 0));
     picture.setPixel(1, 0, qRgb(255, 255, 0));
     openWindowPlayingOn("Synth");
-    form->PadImage->SetImageFile(pictures.write("two.bmp", bmpBytes(picture)));
-    const QPoint red(10, 10), yellow(form->ImagePad->width() / 2, 10), overTheTabs(10, -40);
+    form->TabSheetPad->PadImage->SetImageFile(pictures.write("two.bmp", bmpBytes(picture)));
+    const QPoint red(10, 10), yellow(form->TabSheetPad->ImagePad->width() / 2, 10), overTheTabs(10, -40);
 
     press(Qt::RightButton, red);
     waitForTitleEnding("(R255,G0,B0)");
@@ -82,7 +82,7 @@ TEST_F(PadGestures, RightButtonSweepsTheColoursWhileHeldOverThePad)
     release(Qt::RightButton, overTheTabs);
     move(red);
     EXPECT_THAT(sent(), ElementsAre(control(2, 127), control(3, 127)));
-    EXPECT_FALSE(form->Pad().state().rightHeld);
+    EXPECT_FALSE(form->Performer().Pad().state().rightHeld);
 }
 
 TEST_F(PadGestures, RightPressOnTheBuiltInPictureSendsItsHalvedComponents)
@@ -97,7 +97,7 @@ TEST_F(PadGestures, RightPressOnTheBuiltInPictureSendsItsHalvedComponents)
     EXPECT_EQ(qBlue(corner), 60);
     // The black interior: every component changes back to 0.
     driver.clearRecords();
-    move(QPoint(form->ImagePad->width() / 2, form->ImagePad->height() / 2));
+    move(QPoint(form->TabSheetPad->ImagePad->width() / 2, form->TabSheetPad->ImagePad->height() / 2));
     EXPECT_THAT(sent(), ElementsAre(control(2, 0), control(3, 0), control(4, 0)));
 }
 
@@ -114,16 +114,16 @@ TEST_F(PadGestures, WheelAnywhereOverTheWindowDrivesTheModulationWheel)
 
     form->PageControl->setCurrentWidget(form->TabSheetSettings);
     driver.clearRecords();
-    wheel(-120, form->ComboBoxMidiOutPort);
+    wheel(-120, form->TabSheetSettings->ComboBoxMidiOutPort);
     EXPECT_THAT(sent(), ElementsAre(control(1, 73)));
-    EXPECT_EQ(form->ComboBoxMidiOutPort->currentText(), "Synth");
+    EXPECT_EQ(form->TabSheetSettings->ComboBoxMidiOutPort->currentText(), "Synth");
 }
 
 TEST_F(PadGestures, ChannelChosenOnTheSettingsPageIsInEveryStatus)
 {
     driver.addDevice("Synth");
     openWindowPlayingOn("Synth");
-    form->SpinEditMidiOutChannel->editor()->setText("16");
+    form->TabSheetSettings->SpinEditMidiOutChannel->editor()->setText("16");
     press(Qt::LeftButton, P1);
     release(Qt::LeftButton, P1);
     wheel(120);
@@ -138,8 +138,8 @@ TEST_F(PadGestures, WithThePortClosedTheCaptionFollowsButNothingIsSent)
     openWindow();  // the first entry will not open
     waitForTitleEnding("=== Pixono ===  (W64) (X0,Y127) (R0,G0,B0)");
     EXPECT_EQ(form->windowTitle(), "=== Pixono ===  (W64) (X0,Y127) (R0,G0,B0)");
-    press(Qt::LeftButton, QPoint(form->ImagePad->width() / 2, 0));
-    move(QPoint(form->ImagePad->width(), form->ImagePad->height()));
+    press(Qt::LeftButton, QPoint(form->TabSheetPad->ImagePad->width() / 2, 0));
+    move(QPoint(form->TabSheetPad->ImagePad->width(), form->TabSheetPad->ImagePad->height()));
     wheel(120);
     waitForTitleEnding("=== Pixono ===  (W65) (X127,Y0) (R0,G0,B0)");
     EXPECT_EQ(form->windowTitle(), "=== Pixono ===  (W65) (X127,Y0) (R0,G0,B0)");
@@ -150,8 +150,8 @@ TEST_F(PadGestures, WithThePortClosedTheCaptionFollowsButNothingIsSent)
 TEST_F(PadGestures, WithNoDeviceAtAllThePadPlaysSilently)
 {
     openWindow();
-    EXPECT_EQ(form->ComboBoxMidiOutPort->count(), 0);
-    EXPECT_EQ(form->ComboBoxMidiOutPort->currentText(), "");
+    EXPECT_EQ(form->TabSheetSettings->ComboBoxMidiOutPort->count(), 0);
+    EXPECT_EQ(form->TabSheetSettings->ComboBoxMidiOutPort->currentText(), "");
     press(Qt::LeftButton, P1);
     move(P2);
     release(Qt::LeftButton, P2);
@@ -181,14 +181,14 @@ TEST_F(PadGestures, EscapeOnEveryPageAndThePanicButtonSilenceEveryChannel)
     release(Qt::LeftButton, P2);
     EXPECT_THAT(sent(), ElementsAre(noteOnAt(P2), noteOffAt(P2)));
 
-    for (QWidget* page : {form->TabSheetSettings, form->TabSheetAbout}) {
+    for (QWidget* page : std::initializer_list<QWidget*>{form->TabSheetSettings, form->TabSheetAbout}) {
         driver.clearRecords();
         form->PageControl->setCurrentWidget(page);
         typeKey(Qt::Key_Escape, Qt::NoModifier);
         EXPECT_EQ(sent(), silence) << page->objectName().toStdString();
     }
     driver.clearRecords();
-    form->BitBtnPanic->click();  // the Playing panel's button does the same
+    form->TabSheetSettings->PanelPlaying->BitBtnPanic->click();  // the Playing panel's button does the same
     EXPECT_EQ(sent(), silence);
 
     driver.fail(MidiCall::ShortMsg, MIDIERR_NODEVICE, std::nullopt, 1);
@@ -209,7 +209,7 @@ TEST_F(PadGestures, DragEndsAsSoonAsThePadCanNoLongerSeeTheRelease)
     QWidget other;
     const std::pair<const char*, std::function<void(TFormMain&)>> interruptions[] = {
         {"another page", [](TFormMain& f) { f.PageControl->setCurrentWidget(f.TabSheetSettings); }},
-        {"channel typed", [](TFormMain& f) { f.SpinEditMidiOutChannel->editor()->setText("5"); }},
+        {"channel typed", [](TFormMain& f) { f.TabSheetSettings->SpinEditMidiOutChannel->editor()->setText("5"); }},
         {"another window activated", [&other](TFormMain& f) {
              other.show();
              other.activateWindow();
@@ -223,7 +223,7 @@ TEST_F(PadGestures, DragEndsAsSoonAsThePadCanNoLongerSeeTheRelease)
         press(Qt::LeftButton, P1);
         interrupt(*form);
         EXPECT_THAT(sent(), ElementsAre(noteOnAt(P1), noteOffAt(P1))) << what;
-        EXPECT_EQ(form->Pad().state().x, -1) << what;
+        EXPECT_EQ(form->Performer().Pad().state().x, -1) << what;
         driver.clearRecords();
         move(P2);
         release(Qt::LeftButton, P2);
@@ -238,11 +238,11 @@ TEST_F(PadGestures, TwoOctavesOfCMajorChosenOnThePlayingPanelPlayAcrossThePad)
 {
     driver.addDevice("Synth");
     openWindowPlayingOn("Synth");
-    chooseEntry(*form->ComboBoxNoteLow, 60);
-    chooseEntry(*form->ComboBoxNoteHigh, 84);
-    chooseEntry(*form->ComboBoxScale, 1);
-    EXPECT_EQ(form->ComboBoxScale->currentText(), "Major");
-    const int width = form->ImagePad->width();
+    chooseEntry(*form->TabSheetSettings->PanelPlaying->ComboBoxNoteLow, 60);
+    chooseEntry(*form->TabSheetSettings->PanelPlaying->ComboBoxNoteHigh, 84);
+    chooseEntry(*form->TabSheetSettings->PanelPlaying->ComboBoxScale, 1);
+    EXPECT_EQ(form->TabSheetSettings->PanelPlaying->ComboBoxScale->currentText(), "Major");
+    const int width = form->TabSheetPad->ImagePad->width();
     press(Qt::LeftButton, QPoint(width / 30, 0));
     for (int zone = 1; zone < 15; ++zone) {
         move(QPoint((2 * zone + 1) * width / 30 - 2, 0));
@@ -265,13 +265,13 @@ TEST_F(PadGestures, GlideUpTwoOctavesOfCMajorBendsAndHandsOverOnce)
 {
     driver.addDevice("Synth");
     openWindowPlayingOn("Synth");
-    chooseEntry(*form->ComboBoxNoteLow, 60);
-    chooseEntry(*form->ComboBoxNoteHigh, 84);
-    chooseEntry(*form->ComboBoxScale, 1);
-    form->SpinEditBendRange->editor()->setText("12");
-    chooseEntry(*form->ComboBoxPitchMode, 1);
-    EXPECT_EQ(form->ComboBoxPitchMode->currentText(), "Glide");
-    const int width = form->ImagePad->width();
+    chooseEntry(*form->TabSheetSettings->PanelPlaying->ComboBoxNoteLow, 60);
+    chooseEntry(*form->TabSheetSettings->PanelPlaying->ComboBoxNoteHigh, 84);
+    chooseEntry(*form->TabSheetSettings->PanelPlaying->ComboBoxScale, 1);
+    form->TabSheetSettings->PanelPlaying->SpinEditBendRange->editor()->setText("12");
+    chooseEntry(*form->TabSheetSettings->PanelPlaying->ComboBoxPitchMode, 1);
+    EXPECT_EQ(form->TabSheetSettings->PanelPlaying->ComboBoxPitchMode->currentText(), "Glide");
+    const int width = form->TabSheetPad->ImagePad->width();
     press(Qt::LeftButton, QPoint(width / 30, 0));
     for (int x = width / 30 + 1; x < width; ++x) move(QPoint(x, 0));
     release(Qt::LeftButton, QPoint(width - 1, 0));
@@ -307,13 +307,13 @@ TEST_F(PadGestures, ChangingThePlayingChoicesWhileANoteSoundsEndsItFirst)
     openWindowPlayingOn("Synth");
     press(Qt::LeftButton, P1);
     const Msg on = noteOnAt(P1), off = noteOffAt(P1);
-    chooseEntry(*form->ComboBoxNoteLow, 60);
+    chooseEntry(*form->TabSheetSettings->PanelPlaying->ComboBoxNoteLow, 60);
     EXPECT_THAT(sent(), ElementsAre(on, off));
-    form->SpinEditVelocityTop->editor()->setText("300");  // taken as 127: nothing changes
+    form->TabSheetSettings->PanelPlaying->SpinEditVelocityTop->editor()->setText("300");  // taken as 127: nothing changes
     move(P2);
     EXPECT_EQ(sent().back(), noteOnAt(P2));
     EXPECT_GE(sent().back().data1, 60);
-    EXPECT_EQ(form->SpinEditVelocityTop->editor()->text(), "300");
+    EXPECT_EQ(form->TabSheetSettings->PanelPlaying->SpinEditVelocityTop->editor()->text(), "300");
 }
 
 TEST_F(PadGestures, PlayingChoiceWhoseNoteOffFailsIsShownAsItWas)
@@ -322,10 +322,10 @@ TEST_F(PadGestures, PlayingChoiceWhoseNoteOffFailsIsShownAsItWas)
     openWindowPlayingOn("Synth");
     press(Qt::LeftButton, P1);
     driver.fail(MidiCall::ShortMsg, MIDIERR_NODEVICE, std::nullopt, 1);
-    chooseEntry(*form->ComboBoxNoteLow, 60);
+    chooseEntry(*form->TabSheetSettings->PanelPlaying->ComboBoxNoteLow, 60);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(form->GetPlaying().noteLow, 0);
-    EXPECT_EQ(form->ComboBoxNoteLow->currentIndex(), 0);
+    EXPECT_EQ(form->Performer().Playing().noteLow, 0);
+    EXPECT_EQ(form->TabSheetSettings->PanelPlaying->ComboBoxNoteLow->currentIndex(), 0);
 }
 
 } // namespace

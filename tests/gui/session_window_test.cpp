@@ -67,7 +67,7 @@ TEST_F(SessionWindow, ListsAndOpensNoPortBeforeTheOpenThenLoadsTheSessionsSettin
     writeFileBytes(folder.file("Pixono.nA/pixono.INI"), "[Settings]\nMidiOutPort=Synth\nMidiOutChannel=7\n");
     openUnderSession();
     processEventsUntil([] { return false; }, 100);
-    EXPECT_EQ(form->ComboBoxMidiOutPort->count(), 0);
+    EXPECT_EQ(form->TabSheetSettings->ComboBoxMidiOutPort->count(), 0);
     EXPECT_EQ(driver.openDeviceCount(), 0u);
 
     manager.open(folder.file("Pixono.nA"), "Pixono.nA");

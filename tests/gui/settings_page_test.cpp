@@ -44,7 +44,7 @@ TEST_F(PortList, ListsTheDevicesAndOpensTheFirstUntilTheUserChooses)
     driver.addDevice("Synth A");
     driver.addDevice("Synth B");
     openWindow();
-    QComboBox& list = *form->ComboBoxMidiOutPort;
+    QComboBox& list = *form->TabSheetSettings->ComboBoxMidiOutPort;
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(list.itemText(1), "Synth B");
     EXPECT_EQ(list.currentText(), "Synth A");
@@ -54,7 +54,7 @@ TEST_F(PortList, ListsTheDevicesAndOpensTheFirstUntilTheUserChooses)
     choosePort("Synth A");
     EXPECT_THAT(openedDevices(driver), ElementsAre(0u, 1u, 0u));
     EXPECT_EQ(driver.openDeviceCount(), 1u);
-    EXPECT_EQ(form->CurrentPortName(), "Synth A");
+    EXPECT_EQ(form->Ports().CurrentPortName(), "Synth A");
 }
 
 // With no port stored, the entry shown is the port open; when it will not open, nothing is shown
@@ -70,7 +70,7 @@ TEST_F(PortList, FirstStartShowsTheFirstEntryOpenOrNothingWhenItWillNotOpen)
         testing::internal::CaptureStderr();
         openWindow();
         const std::string errors = testing::internal::GetCapturedStderr();
-        EXPECT_EQ(form->ComboBoxMidiOutPort->currentText(), refused ? "" : "Synth A");
+        EXPECT_EQ(form->TabSheetSettings->ComboBoxMidiOutPort->currentText(), refused ? "" : "Synth A");
         EXPECT_EQ(form->MidiOutput->DeviceHandle() != nullptr, !refused);
         const ::testing::Matcher<std::string> oneLine =
             HasSubstr("pixono: MIDI output port 'Synth A' could not be opened: fake driver: device already in use\n");
@@ -80,7 +80,7 @@ TEST_F(PortList, FirstStartShowsTheFirstEntryOpenOrNothingWhenItWillNotOpen)
     driver.clearFailures();
     choosePort("Synth A");
     EXPECT_EQ(driver.lastCall(MidiCall::Open).result, MMSYSERR_NOERROR);
-    EXPECT_EQ(form->CurrentPortName(), "Synth A");
+    EXPECT_EQ(form->Ports().CurrentPortName(), "Synth A");
 }
 
 std::vector<QString> entries(const QComboBox& list)
@@ -95,7 +95,7 @@ TEST_F(PortList, OpeningTheDropDownListsTheDevicesInstalledNowAndLeavesTheOpenPo
     driver.addDevice("Synth A");
     driver.addDevice("Synth B");
     openWindowPlayingOn("Synth B");
-    QComboBox& list = *form->ComboBoxMidiOutPort;
+    QComboBox& list = *form->TabSheetSettings->ComboBoxMidiOutPort;
     driver.addDevice("Synth C");
     list.showPopup();
     EXPECT_THAT(entries(list), ElementsAre("Synth A", "Synth B", "Synth C"));
@@ -120,7 +120,7 @@ TEST_F(PortList, DeviceWhoseDescriptionIsRefusedIsNotListed)
     driver.addDevice("Synth B");
     driver.fail(MidiCall::GetDevCaps, MMSYSERR_ERROR, 0u);
     openWindow();
-    ASSERT_EQ(form->ComboBoxMidiOutPort->count(), 1);
+    ASSERT_EQ(form->TabSheetSettings->ComboBoxMidiOutPort->count(), 1);
     choosePort("Synth B");
     EXPECT_THAT(openedDevices(driver), ElementsAre(1u));
 }
@@ -129,7 +129,7 @@ TEST_F(PortList, NameWithoutTerminatingZeroIsListedWithAll32Bytes)
 {
     driver.addDevice(std::string(32, 'N'));
     openWindow();
-    EXPECT_EQ(form->ComboBoxMidiOutPort->itemText(0), QString(32, u'N'));
+    EXPECT_EQ(form->TabSheetSettings->ComboBoxMidiOutPort->itemText(0), QString(32, u'N'));
 }
 
 TEST_F(PortList, TypedTextIsNeverTakenAsAPortName)
@@ -137,9 +137,9 @@ TEST_F(PortList, TypedTextIsNeverTakenAsAPortName)
     driver.addDevice("Synth A");
     driver.addDevice("Synth B");
     openWindow();
-    form->ComboBoxMidiOutPort->setCurrentIndex(-1);
-    QTest::keyClicks(form->ComboBoxMidiOutPort->lineEdit(), "Synth B");
-    EXPECT_EQ(form->CurrentPortName(), "Synth A");
+    form->TabSheetSettings->ComboBoxMidiOutPort->setCurrentIndex(-1);
+    QTest::keyClicks(form->TabSheetSettings->ComboBoxMidiOutPort->lineEdit(), "Synth B");
+    EXPECT_EQ(form->Ports().CurrentPortName(), "Synth A");
     EXPECT_THAT(openedDevices(driver), ElementsAre(0u));
 }
 
@@ -168,11 +168,11 @@ TEST_F(PortList, PortChangeWhoseNoteOffIsRefusedKeepsTheOldPortAndChoosingAgainC
     driver.fail(MidiCall::ShortMsg, MMSYSERR_ERROR, std::nullopt, 2);
     choosePort("Synth B");
     EXPECT_EQ(boxes().size(), 2u);
-    EXPECT_EQ(form->CurrentPortName(), "Synth A") << "port A is still the open one";
+    EXPECT_EQ(form->Ports().CurrentPortName(), "Synth A") << "port A is still the open one";
     EXPECT_EQ(driver.callCount(MidiCall::Close), 0u);
 
     choosePort("Synth B");
-    EXPECT_EQ(form->CurrentPortName(), "Synth B");
+    EXPECT_EQ(form->Ports().CurrentPortName(), "Synth B");
     EXPECT_THAT(openedDevices(driver), ElementsAre(1u));
     EXPECT_EQ(sent().back(), noteOffAt(QPoint(100, 100)));
 }
@@ -184,7 +184,7 @@ TEST_F(PortList, RefusedOpenIsShownNamingThePortAndChoosingItAgainTriesAgain)
     openWindow();
     choosePort("Synth A");
     EXPECT_EQ(form->MidiOutput->DeviceHandle(), nullptr);
-    EXPECT_EQ(form->CurrentPortName(), "Synth A");
+    EXPECT_EQ(form->Ports().CurrentPortName(), "Synth A");
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].text, "MIDI output port 'Synth A' could not be opened: fake driver: device already in use.");
 
@@ -226,7 +226,7 @@ protected:
     {
         openWindow();
         form->PageControl->setCurrentWidget(form->TabSheetSettings);
-        spin = form->SpinEditMidiOutChannel;
+        spin = form->TabSheetSettings->SpinEditMidiOutChannel;
         text = spin->editor();
     }
     void type(const QString& replacement)
@@ -259,7 +259,7 @@ TEST_F(ChannelSpinEdit, OutOfRangeTextStaysUntilTheFocusLeaves)
     type("0");  // channel 1 already: nothing changes, so nothing rewrites the text yet
     EXPECT_EQ(text->text(), "0");
     EXPECT_EQ(form->GetMidiOutChannel(), 1);
-    form->ComboBoxMidiOutPort->setFocus();
+    form->TabSheetSettings->ComboBoxMidiOutPort->setFocus();
     EXPECT_EQ(text->text(), "1");
 }
 
@@ -327,55 +327,55 @@ protected:
 TEST_F(PictureChoice, OnlyBitmapsAreTaken)
 {
     dialog.answer = pictures.write("photo.png", bmpBytes(QImage(4, 4, QImage::Format_RGB32)));
-    form->BitBtnBrowseImageFile->click();
+    form->TabSheetSettings->BitBtnBrowseImageFile->click();
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].kind, TestMessagePresenter::Kind::Notice);
     EXPECT_EQ(boxes()[0].title, "=== Pixono ===");
     EXPECT_EQ(boxes()[0].text, "Only bitmaps can be used.");
-    EXPECT_EQ(form->EditImageFile->text(), "");
+    EXPECT_EQ(form->TabSheetSettings->EditImageFile->text(), "");
 
     const QString bitmap = pictures.write("PAD.BMP", bmpBytes(indexedImage(8, 8, 4)));
     dialog.answer = bitmap;
-    form->BitBtnBrowseImageFile->click();
-    EXPECT_EQ(form->EditImageFile->text(), bitmap);
-    EXPECT_EQ(form->PadImage->Picture().width(), 8);
+    form->TabSheetSettings->BitBtnBrowseImageFile->click();
+    EXPECT_EQ(form->TabSheetSettings->EditImageFile->text(), bitmap);
+    EXPECT_EQ(form->TabSheetPad->PadImage->Picture().width(), 8);
 }
 
 TEST_F(PictureChoice, DialogStartsBesideTheProgramThenInTheFolderOfTheCurrentPicture)
 {
     const QString bitmap = pictures.write("pad.bmp", bmpBytes(indexedImage(8, 8, 4)));
     dialog.answer = bitmap;
-    form->BitBtnBrowseImageFile->click();
+    form->TabSheetSettings->BitBtnBrowseImageFile->click();
     dialog.answer.reset();  // cancelled
-    form->BitBtnBrowseImageFile->click();
+    form->TabSheetSettings->BitBtnBrowseImageFile->click();
     EXPECT_THAT(dialog.folders, ElementsAre(QString::fromStdString(ExePath()), QFileInfo(bitmap).path() + "/"));
     EXPECT_THAT(dialog.startFiles, ElementsAre(QString(), bitmap));
-    EXPECT_EQ(form->EditImageFile->text(), bitmap);
+    EXPECT_EQ(form->TabSheetSettings->EditImageFile->text(), bitmap);
 }
 
 TEST_F(PictureChoice, BrokenBitmapIsShownAsAnErrorAndChangesNothing)
 {
     dialog.answer = pictures.write("broken.bmp", "BM not really");
-    form->BitBtnBrowseImageFile->click();
+    form->TabSheetSettings->BitBtnBrowseImageFile->click();
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].kind, TestMessagePresenter::Kind::Error);
     EXPECT_EQ(boxes()[0].text, "Bitmap image is not valid.");
-    EXPECT_EQ(form->EditImageFile->text(), "");
+    EXPECT_EQ(form->TabSheetSettings->EditImageFile->text(), "");
 }
 
 // Alt+I and Alt+X work from every page, whatever has the focus; Ctrl+I alone does nothing.
 TEST_F(PictureChoice, AltShortcutsWorkOnEveryPage)
 {
-    for (QWidget* page : {form->TabSheetPad, form->TabSheetSettings, form->TabSheetAbout}) {
+    for (QWidget* page : std::initializer_list<QWidget*>{form->TabSheetPad, form->TabSheetSettings, form->TabSheetAbout}) {
         form->PageControl->setCurrentWidget(page);
-        if (page == form->TabSheetSettings) form->SpinEditMidiOutChannel->setFocus();
+        if (page == form->TabSheetSettings) form->TabSheetSettings->SpinEditMidiOutChannel->setFocus();
         typeKey(Qt::Key_I, Qt::AltModifier);
         typeKey(Qt::Key_I, Qt::AltModifier | Qt::ControlModifier);
         typeKey(Qt::Key_I, Qt::ControlModifier);
     }
     EXPECT_EQ(dialog.folders.size(), 6u);
 
-    for (QWidget* page : {form->TabSheetPad, form->TabSheetSettings, form->TabSheetAbout}) {
+    for (QWidget* page : std::initializer_list<QWidget*>{form->TabSheetPad, form->TabSheetSettings, form->TabSheetAbout}) {
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -390,16 +390,16 @@ TEST_F(PictureChoice, AltShortcutsWorkOnEveryPage)
 TEST_F(PictureChoice, AltShortcutsTypeNothingIntoTheFocusedField)
 {
     form->PageControl->setCurrentWidget(form->TabSheetSettings);
-    form->SpinEditMidiOutChannel->setFocus();
-    form->SpinEditMidiOutChannel->SetValue(5);
+    form->TabSheetSettings->SpinEditMidiOutChannel->setFocus();
+    form->TabSheetSettings->SpinEditMidiOutChannel->SetValue(5);
     typeKey(Qt::Key_I, Qt::AltModifier);
     EXPECT_EQ(dialog.folders.size(), 1u);
-    EXPECT_EQ(form->SpinEditMidiOutChannel->editor()->text(), "5");
+    EXPECT_EQ(form->TabSheetSettings->SpinEditMidiOutChannel->editor()->text(), "5");
     EXPECT_EQ(form->GetMidiOutChannel(), 5);
 
-    form->ComboBoxMidiOutPort->setFocus();
+    form->TabSheetSettings->ComboBoxMidiOutPort->setFocus();
     typeKey(Qt::Key_I, Qt::AltModifier);
-    EXPECT_EQ(form->ComboBoxMidiOutPort->currentText(), "");
+    EXPECT_EQ(form->TabSheetSettings->ComboBoxMidiOutPort->currentText(), "");
 
     typeKey(Qt::Key_X, Qt::AltModifier);
     EXPECT_EQ(form->GetMidiOutChannel(), 5);
@@ -414,14 +414,14 @@ TEST_F(PlayingPanel, FitsUnderPanel1WithAcceleratorsOfItsOwn)
 {
     openWindow();
     form->PageControl->setCurrentWidget(form->TabSheetSettings);
-    ASSERT_TRUE(processEventsUntil([&] { return form->PanelPlaying->isVisible(); }));
-    EXPECT_EQ(form->PanelPlaying->title(), "Playing");
-    EXPECT_GE(form->PanelPlaying->y(), form->Panel1->geometry().bottom());
-    EXPECT_TRUE(form->TabSheetSettings->rect().contains(form->PanelPlaying->geometry()));
+    ASSERT_TRUE(processEventsUntil([&] { return form->TabSheetSettings->PanelPlaying->isVisible(); }));
+    EXPECT_EQ(form->TabSheetSettings->PanelPlaying->title(), "Playing");
+    EXPECT_GE(form->TabSheetSettings->PanelPlaying->y(), form->TabSheetSettings->Panel1->geometry().bottom());
+    EXPECT_TRUE(form->TabSheetSettings->rect().contains(form->TabSheetSettings->PanelPlaying->geometry()));
     QString letters;
-    const auto controls = form->PanelPlaying->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    const auto controls = form->TabSheetSettings->PanelPlaying->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (const QWidget* control : controls) {
-        EXPECT_TRUE(form->PanelPlaying->rect().contains(control->geometry())) << control->objectName().toStdString();
+        EXPECT_TRUE(form->TabSheetSettings->PanelPlaying->rect().contains(control->geometry())) << control->objectName().toStdString();
         for (const QWidget* other : controls)
             EXPECT_TRUE(other == control || !other->geometry().intersects(control->geometry()))
                 << control->objectName().toStdString() << " overlaps " << other->objectName().toStdString();
@@ -437,28 +437,28 @@ TEST_F(PlayingPanel, FitsUnderPanel1WithAcceleratorsOfItsOwn)
     EXPECT_GE(accelerators.size(), 20);
 
     typeKey(Qt::Key_L, Qt::AltModifier);
-    EXPECT_EQ(QApplication::focusWidget(), form->ComboBoxNoteLow);
+    EXPECT_EQ(QApplication::focusWidget(), form->TabSheetSettings->PanelPlaying->ComboBoxNoteLow);
 }
 
 TEST_F(PlayingPanel, ShowsTheChoicesAndRefusesNumbersBeyondTheirRanges)
 {
     openWindow();
-    EXPECT_EQ(form->ComboBoxNoteLow->currentText(), "C-1 (0)");
-    EXPECT_EQ(form->ComboBoxNoteHigh->currentText(), "G9 (127)");
-    EXPECT_EQ(form->ComboBoxNoteLow->itemText(60), "C4 (60)");
-    EXPECT_EQ(form->ComboBoxScaleRoot->currentText(), "C");
-    EXPECT_EQ(form->ComboBoxScale->count(), 10);
-    chooseEntry(*form->ComboBoxNoteHigh, 50);
-    chooseEntry(*form->ComboBoxNoteLow, 70);  // above the highest: takes it along
-    EXPECT_EQ(form->GetPlaying().noteHigh, 70);
-    chooseEntry(*form->ComboBoxNoteHigh, 40);  // below the lowest: takes it along
-    EXPECT_EQ(form->GetPlaying().noteLow, 40);
-    EXPECT_EQ(form->ComboBoxNoteLow->currentIndex(), 40);
-    form->SpinEditWheelController->editor()->setText("127");
-    EXPECT_EQ(form->GetPlaying().wheelController, 119);
-    EXPECT_EQ(form->SpinEditWheelController->editor()->text(), "119");
-    form->SpinEditVelocityBottom->editor()->setText("20");
-    EXPECT_EQ(form->GetPlaying().velocityBottom, 20);
+    EXPECT_EQ(form->TabSheetSettings->PanelPlaying->ComboBoxNoteLow->currentText(), "C-1 (0)");
+    EXPECT_EQ(form->TabSheetSettings->PanelPlaying->ComboBoxNoteHigh->currentText(), "G9 (127)");
+    EXPECT_EQ(form->TabSheetSettings->PanelPlaying->ComboBoxNoteLow->itemText(60), "C4 (60)");
+    EXPECT_EQ(form->TabSheetSettings->PanelPlaying->ComboBoxScaleRoot->currentText(), "C");
+    EXPECT_EQ(form->TabSheetSettings->PanelPlaying->ComboBoxScale->count(), 10);
+    chooseEntry(*form->TabSheetSettings->PanelPlaying->ComboBoxNoteHigh, 50);
+    chooseEntry(*form->TabSheetSettings->PanelPlaying->ComboBoxNoteLow, 70);  // above the highest: takes it along
+    EXPECT_EQ(form->Performer().Playing().noteHigh, 70);
+    chooseEntry(*form->TabSheetSettings->PanelPlaying->ComboBoxNoteHigh, 40);  // below the lowest: takes it along
+    EXPECT_EQ(form->Performer().Playing().noteLow, 40);
+    EXPECT_EQ(form->TabSheetSettings->PanelPlaying->ComboBoxNoteLow->currentIndex(), 40);
+    form->TabSheetSettings->PanelPlaying->SpinEditWheelController->editor()->setText("127");
+    EXPECT_EQ(form->Performer().Playing().wheelController, 119);
+    EXPECT_EQ(form->TabSheetSettings->PanelPlaying->SpinEditWheelController->editor()->text(), "119");
+    form->TabSheetSettings->PanelPlaying->SpinEditVelocityBottom->editor()->setText("20");
+    EXPECT_EQ(form->Performer().Playing().velocityBottom, 20);
 }
 
 TEST(AboutPage, HoldsTheManualAndAnExitButton)
@@ -478,10 +478,10 @@ TEST(AboutPage, HoldsTheManualAndAnExitButton)
         "from the registry wm_exec will be launched again after restarting windows, ",
         "so it's rather harmless to kill it.", " ",
     };
-    EXPECT_EQ(form.Memo1->toPlainText().split(u'\n'), expected);
-    EXPECT_TRUE(form.Memo1->isReadOnly());
+    EXPECT_EQ(form.TabSheetAbout->Memo1->toPlainText().split(u'\n'), expected);
+    EXPECT_TRUE(form.TabSheetAbout->Memo1->isReadOnly());
     form.show();
-    form.BitBtnExit->click();
+    form.TabSheetAbout->BitBtnExit->click();
     EXPECT_FALSE(form.isVisible());
 }
 
@@ -493,15 +493,15 @@ TEST(AboutPage, ExitButtonLeavesTheLastLineInViewAtTheMinimumSize)
     form.PageControl->setCurrentWidget(form.TabSheetAbout);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    QTextCursor end(form.Memo1->document());
+    QTextCursor end(form.TabSheetAbout->Memo1->document());
     end.movePosition(QTextCursor::End);
-    form.Memo1->setTextCursor(end);
-    form.Memo1->ensureCursorVisible();
-    const QRect lastLine = form.Memo1->cursorRect();
+    form.TabSheetAbout->Memo1->setTextCursor(end);
+    form.TabSheetAbout->Memo1->ensureCursorVisible();
+    const QRect lastLine = form.TabSheetAbout->Memo1->cursorRect();
     EXPECT_GE(lastLine.top(), 0);
-    EXPECT_LT(form.Memo1->viewport()->mapTo(form.TabSheetAbout, lastLine.bottomLeft()).y(),
-              form.BitBtnExit->geometry().top());
-    EXPECT_TRUE(form.Memo1->geometry().contains(form.BitBtnExit->geometry()));
+    EXPECT_LT(form.TabSheetAbout->Memo1->viewport()->mapTo(form.TabSheetAbout, lastLine.bottomLeft()).y(),
+              form.TabSheetAbout->BitBtnExit->geometry().top());
+    EXPECT_TRUE(form.TabSheetAbout->Memo1->geometry().contains(form.TabSheetAbout->BitBtnExit->geometry()));
 }
 
 } // namespace

@@ -1,6 +1,11 @@
 // The settings file through the real main window: each test starts the program on a known file, lets
 // the window load it, acts on the window, destroys it and reads back what it wrote.
 #include "app/form_main.h"
+#include "app/pad_page.h"
+#include "app/playing_panel.h"
+#include "app/port_selector.h"
+#include "app/settings_page.h"
+#include "app/start_up.h"
 #include "app/program_paths.h"
 #include "app/spin_edit.h"
 #include "tests/support/fake_midi_driver.h"
@@ -49,7 +54,7 @@ protected:
         if (content) writeFileBytes(file, *content);
         {
             TFormMain form;
-            form.StartMidiOutPort();
+            form.StartUp().StartPorts();
             if (act) act(form);
         }
         return readFileBytes(file);
@@ -65,7 +70,7 @@ protected:
 TEST_F(SettingsRoundTrip, FirstStartOpensTheFirstPortButStoresNoneAndWritesTheInitialValues)
 {
     const std::string written = runWith(std::nullopt, [](TFormMain& form) {
-        EXPECT_EQ(form.ComboBoxMidiOutPort->currentText(), "Synth A");
+        EXPECT_EQ(form.TabSheetSettings->ComboBoxMidiOutPort->currentText(), "Synth A");
     });
     EXPECT_EQ(written, "[Settings]\nLeft=0\nTop=106\nWidth=416\nHeight=454\nMidiOutPort=\nMidiOutChannel=1\n");
     EXPECT_EQ(driver.callCount(MidiCall::Open), 1u);
@@ -76,7 +81,7 @@ TEST_F(SettingsRoundTrip, FirstStartOpensTheFirstPortButStoresNoneAndWritesTheIn
 TEST_F(SettingsRoundTrip, TheDefaultPortPickedFromTheListIsStored)
 {
     const std::string written = runWith(std::nullopt, [](TFormMain& form) {
-        emit form.ComboBoxMidiOutPort->activated(0);
+        emit form.TabSheetSettings->ComboBoxMidiOutPort->activated(0);
     });
     EXPECT_EQ(written, settingsText("Synth A", "1"));
     EXPECT_EQ(driver.callCount(MidiCall::Open), 1u);
@@ -86,7 +91,7 @@ TEST_F(SettingsRoundTrip, StoredPortInOtherLetterCaseOpensItsDeviceAndIsWrittenB
 {
     const std::string stored = settingsText("SYNTH b", "1");
     const std::string written = runWith(stored, [&](TFormMain& form) {
-        EXPECT_EQ(form.ComboBoxMidiOutPort->currentText(), "Synth B");
+        EXPECT_EQ(form.TabSheetSettings->ComboBoxMidiOutPort->currentText(), "Synth B");
         EXPECT_EQ(driver.callCount(MidiCall::Open), 1u);
         EXPECT_EQ(driver.lastCall(MidiCall::Open).deviceId, 1u);
     });
@@ -101,12 +106,12 @@ TEST_F(SettingsRoundTrip, StoredPortNotThereYetStaysShownOpensWhenItAppearsAndIs
 
     const std::string stored = settingsText("Late Synth", "1");
     const std::string written = runWith(stored, [&](TFormMain& form) {
-        EXPECT_EQ(form.CurrentPortName(), "Late Synth");
-        EXPECT_EQ(form.ComboBoxMidiOutPort->currentText(), "Late Synth");
+        EXPECT_EQ(form.Ports().CurrentPortName(), "Late Synth");
+        EXPECT_EQ(form.TabSheetSettings->ComboBoxMidiOutPort->currentText(), "Late Synth");
         const uint32_t late = driver.addDevice("late synth");
         ASSERT_TRUE(processEventsUntil([&] { return form.MidiOutput->DeviceHandle() != nullptr; }, 5000));
         EXPECT_EQ(driver.lastCall(MidiCall::Open).deviceId, late);
-        EXPECT_EQ(form.ComboBoxMidiOutPort->currentIndex(), static_cast<int>(late));
+        EXPECT_EQ(form.TabSheetSettings->ComboBoxMidiOutPort->currentIndex(), static_cast<int>(late));
     });
     EXPECT_EQ(written, stored);
     EXPECT_TRUE(testMessagePresenter().shown.empty()) << "it appeared within the first seconds";
@@ -122,7 +127,7 @@ TEST_F(SettingsRoundTrip, StoredChannelOutOfRangeIsClampedPlayedAndWrittenBackCl
         SCOPED_TRACE(c.stored);
         driver.clearRecords();
         const std::string written = runWith(settingsText("Synth A", c.stored), [&](TFormMain& form) {
-            EXPECT_EQ(form.SpinEditMidiOutChannel->editor()->text(), QString::number(c.channel));
+            EXPECT_EQ(form.TabSheetSettings->SpinEditMidiOutChannel->editor()->text(), QString::number(c.channel));
             form.ImagePadMouseDown({true, false}, 10, 10);
             ASSERT_EQ(driver.messages().size(), 1u);
             EXPECT_EQ(driver.messages()[0].shortWord & 0xFFu, 0x90u + static_cast<uint32_t>(c.channel - 1));
@@ -183,9 +188,9 @@ TEST_F(SettingsRoundTrip, MaximisedWindowKeepsTheStoredBoundsAndWritesTheOtherKe
     const std::string written = runWith(settingsText("Synth A", "2", bounds), [](TFormMain& form) {
         // Maximised, the window fills the screen from its corner; until then saving it proves nothing.
         form.showMaximized();
-        processEventsUntil([&] { return form.OuterBounds().topLeft() != QPoint(30, 40); });
+        processEventsUntil([&] { return form.Placement().OuterBounds().topLeft() != QPoint(30, 40); });
         ASSERT_TRUE(form.windowState().testFlag(Qt::WindowMaximized));
-        ASSERT_NE(form.OuterBounds().topLeft(), QPoint(30, 40));
+        ASSERT_NE(form.Placement().OuterBounds().topLeft(), QPoint(30, 40));
         form.SetMidiOutChannel(7);
     });
     EXPECT_EQ(written, settingsText("Synth A", "7", bounds));
@@ -200,9 +205,9 @@ TEST_F(SettingsRoundTrip, UnreadableImageFileIsShownWhileThePortAndChannelStillA
         ASSERT_EQ(testMessagePresenter().shown.size(), 1u);
         EXPECT_EQ(testMessagePresenter().shown[0].title, "=== Pixono ===");
         EXPECT_EQ(testMessagePresenter().shown[0].text, "Bitmap image is not valid.");
-        EXPECT_EQ(form.EditImageFile->text(), QString());
+        EXPECT_EQ(form.TabSheetSettings->EditImageFile->text(), QString());
         EXPECT_EQ(driver.lastCall(MidiCall::Open).deviceId, 1u);
-        EXPECT_EQ(form.SpinEditMidiOutChannel->editor()->text(), "5");
+        EXPECT_EQ(form.TabSheetSettings->SpinEditMidiOutChannel->editor()->text(), "5");
     });
     EXPECT_EQ(written, stored);
 }
@@ -219,8 +224,8 @@ TEST_F(SettingsRoundTrip, ImageFileWhoseNameIsNotUtf8LoadsAndIsWrittenBackByteFo
     const std::string stored = settingsText("", "1") + "ImageFile=" + name + "\n";
     const std::string written = runWith(stored, [&](TFormMain& form) {
         EXPECT_TRUE(testMessagePresenter().shown.empty());
-        EXPECT_FALSE(form.EditImageFile->text().isEmpty());
-        EXPECT_EQ(form.sampleColour(0, 0) & 0xFFFFFF, 0x0000FFu);
+        EXPECT_FALSE(form.TabSheetSettings->EditImageFile->text().isEmpty());
+        EXPECT_EQ(form.TabSheetPad->sampleColour(0, 0) & 0xFFFFFF, 0x0000FFu);
     });
     EXPECT_EQ(written, stored);
 }
@@ -233,7 +238,7 @@ TEST_F(SettingsRoundTrip, StoredPortThatWillNotOpenIsShownOnceWhileTheChannelSti
         ASSERT_EQ(testMessagePresenter().shown.size(), 1u);
         EXPECT_EQ(testMessagePresenter().shown[0].text,
                   "MIDI output port 'Synth B' could not be opened: fake driver: device already in use.");
-        EXPECT_EQ(form.SpinEditMidiOutChannel->editor()->text(), "5");
+        EXPECT_EQ(form.TabSheetSettings->SpinEditMidiOutChannel->editor()->text(), "5");
     });
     EXPECT_EQ(written, stored);
 }
@@ -244,7 +249,7 @@ TEST_F(SettingsRoundTrip, OtherSectionsCommentsAndUnknownKeysSurviveByteForByte)
                              "[settings]\r\nLeft=12\r\nTop=106\r\n; kept as typed\r\nUnknown = keep me  \r\nWidth=416\r\n";
     const std::string tail = "\r\n[Tail]\r\nHeight=1";
     const std::string written = runWith(head + "MidiOutChannel=3\r\n" + tail, [](TFormMain& form) {
-        form.SetMidiOutPort("Synth C");
+        form.Ports().SetMidiOutPort("Synth C");
         form.SetMidiOutChannel(9);
     });
     EXPECT_EQ(written, head + "MidiOutChannel=9\r\nHeight=454\r\nMidiOutPort=Synth C\r\n" + tail);
@@ -254,10 +259,10 @@ TEST_F(SettingsRoundTrip, StoredPlayingChoicesShowOnThePanelAndAreWrittenBackAsS
 {
     const std::string stored = settingsText("", "1") + "NoteLow=60\nNoteHigh=84\nScale=Major\nScaleRoot=G\n";
     const std::string written = runWith(stored, [](TFormMain& form) {
-        EXPECT_EQ(form.ComboBoxNoteLow->currentText(), "C4 (60)");
-        EXPECT_EQ(form.ComboBoxScale->currentText(), "Major");
-        EXPECT_EQ(form.ComboBoxScaleRoot->currentText(), "G");
-        EXPECT_EQ(form.Pad().Playing().ZoneCount(), 15);
+        EXPECT_EQ(form.TabSheetSettings->PanelPlaying->ComboBoxNoteLow->currentText(), "C4 (60)");
+        EXPECT_EQ(form.TabSheetSettings->PanelPlaying->ComboBoxScale->currentText(), "Major");
+        EXPECT_EQ(form.TabSheetSettings->PanelPlaying->ComboBoxScaleRoot->currentText(), "G");
+        EXPECT_EQ(form.Performer().Pad().Playing().ZoneCount(), 15);
     });
     EXPECT_EQ(written, stored);
 }

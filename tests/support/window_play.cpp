@@ -1,6 +1,9 @@
 #include "tests/support/window_play.h"
 
 #include "app/form_main.h"
+#include "app/port_selector.h"
+#include "app/settings_page.h"
+#include "app/start_up.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,8 +13,8 @@
 
 void chooseMidiOutPort(TFormMain& form, const QString& name)
 {
-    form.StartMidiOutPort();  // as opening the drop-down does, should the first frame not have yet
-    QComboBox& list = *form.ComboBoxMidiOutPort;
+    form.StartUp().StartPorts();  // as opening the drop-down does, should the first frame not have yet
+    QComboBox& list = *form.TabSheetSettings->ComboBoxMidiOutPort;
     const int index = list.findText(name);
     ASSERT_NE(index, -1) << name.toStdString() << " is not listed";
     chooseEntry(list, index);
@@ -32,5 +35,5 @@ void turnWheel(QWidget& widget, int delta, QPoint at)
 
 std::pair<uint8_t, uint8_t> noteAndVelocityAt(const TFormMain& form, QPoint at)
 {
-    return form.Pad().NoteAndVelocityAt(at.x(), at.y());
+    return form.Performer().Pad().NoteAndVelocityAt(at.x(), at.y());
 }

@@ -1,0 +1,27 @@
+// The About page's controls.
+#include "app/about_page.h"
+
+#include "app/about_memo.h"
+#include "app/about_text.h"
+#include "app/page_building.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TAboutPage::TAboutPage()
+{
+    setObjectName("TabSheetAbout");
+    auto* memo = named(new TAboutMemo(this), "Memo1");
+    Memo1 = memo;
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setPlainText(AboutLines().join(u'\n'));
+    fillingLayout(this)->addWidget(Memo1);
+    BitBtnExit = named(new QPushButton("E&xit", this), "BitBtnExit");
+    BitBtnExit->resize(75, 25);
+    BitBtnExit->raise();
+    memo->HoldAtLowerLeft(BitBtnExit);
+    setTabOrder(Memo1, BitBtnExit);
+}

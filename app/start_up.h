@@ -1,0 +1,49 @@
+// TStartUp: the order in which the window's work starts. The system's MIDI services are held (no JACK
+// or ALSA client is made) from the window's making until the port may start: once the settings are
+// open (under a session, once the session opens them) and the window's first frame is shown, or at the
+// first pointer or key event or drop-down opening should one come sooner. After the first frame, the
+// work the frame did not need, the port list and the port's open each take an event loop pass of
+// their own, so that the window answers in between.
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QWidget;
+
+class TStartUp : public QObject {
+    Q_OBJECT
+
+public:
+    struct Steps {
+        std::function<void()> listPortsAhead;
+        std::function<void()> startPorts;  // runs once
+    };
+
+    TStartUp(QWidget& window, Steps steps);
+    ~TStartUp() override;
+
+    // The settings are loaded; `startNow` when the first frame need not be waited for (a session's
+    // open comes after it).
+    void SettingsOpened(bool startNow);
+    // Starts the ports now, if the settings are open; later calls change nothing.
+    void StartPorts();
+    bool PortsStarted() const { return portsStarted_; }
+
+signals:
+    // Once the first frame is shown, just before the ports start, for work that frame does not need.
+    void FirstFrameShown();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void AfterFirstFrame();
+
+    QWidget& window_;
+    Steps steps_;
+    bool settingsOpened_ = false;
+    bool firstFrameShown_ = false;
+    bool portsStarted_ = false;
+};
