@@ -2,9 +2,11 @@
 // open, the open's errors, unsaved changes told once, a save's failure as a reply and never a box, and
 // a NSM_URL that names no manager.
 #include "app/session/nsm_client.h"
+#include "platform/file_name.h"
 #include "platform/our_port_names.h"
 #include "tests/gui/main_window_fixture.h"
 #include "tests/support/fake_session_manager.h"
+#include "tests/support/picture_files.h"
 #include "tests/support/temp_folder.h"
 
 #include <filesystem>
@@ -126,6 +128,25 @@ TEST_F(SessionWindow, ChangesAreToldOnceAndASaveMakesItCleanOrRepliesWithItsFail
     ASSERT_EQ(error->args.size(), 3u);
     EXPECT_NE(error->args[2].find("Unable to write"), std::string::npos) << error->args[2];
     EXPECT_THAT(boxes(), IsEmpty());
+}
+
+// File names are bytes: two pictures whose names differ only where they are no UTF-8 are two states.
+TEST_F(SessionWindow, PictureNamesThatDifferOnlyInBytesThatAreNoUtf8AreAChange)
+{
+    QImage red(4, 4, QImage::Format_RGB32);
+    red.fill(qRgb(255, 0, 0));
+    const std::string bmp = bmpBytes(red).toStdString();
+    const std::string first = folder.file("lat\xe9in.bmp"), second = folder.file("lat\xe8in.bmp");
+    writeFileBytes(first, bmp);
+    writeFileBytes(second, bmp);
+    openUnderSession();
+    manager.open(folder.file("Pixono.nA"), "Pixono.nA");
+    ASSERT_TRUE(wait("/reply", "/nsm/client/open"));
+    form->SetImageFile(fileNameFromBytes(first));
+    manager.save();
+    ASSERT_TRUE(wait("/nsm/client/is_clean"));
+    form->SetImageFile(fileNameFromBytes(second));
+    ASSERT_TRUE(wait("/nsm/client/is_dirty"));
 }
 
 // The event loop may first run long after the announce (a cold start, a session starting many
