@@ -84,7 +84,8 @@ private:
 
 TFormMain::TFormMain(QWidget* parent, NsmClient* session)
     : QWidget(parent),
-      startUp_(*this, {[this] { ports_->ListAhead(); }, [this] { Guarded([this] { ports_->Start(); }); }}),
+      startUp_(*this, {[this] { ports_->ListAhead(); }, [this] { return ports_->ReadyToStart(); },
+                       [this] { Guarded([this] { ports_->Start(); }); }}),
       TabSheetPad(new TPadPage(*this)), MidiOutput(new TMidiOutput(this)),
       performer_(*TabSheetPad, *MidiOutput, [this](const std::exception& error) { ShowError(error); }),
       ports_(new TPortSelector(*MidiOutput,

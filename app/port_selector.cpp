@@ -63,6 +63,11 @@ void TPortSelector::ListAhead()
     midiOutGetNumDevs();
 }
 
+bool TPortSelector::ReadyToStart() const
+{
+    return midiOutWarmUp(storedName_.value_or(QString()).toStdString());
+}
+
 void TPortSelector::Start()
 {
     if (started_) return;

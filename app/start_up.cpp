@@ -9,6 +9,14 @@
 
 #include <malloc.h>
 
+namespace {
+
+// At most a second of checks for the port made ready ahead.
+constexpr int kReadyCheckMs = 5;
+constexpr int kReadyChecks = 200;
+
+} // namespace
+
 TStartUp::TStartUp(QWidget& window, Steps steps) : window_(window), steps_(std::move(steps))
 {
     holdSystemMidiServices(true);
@@ -46,19 +54,39 @@ bool TStartUp::eventFilter(QObject* watched, QEvent* event)
 }
 
 // The icon, the port list and the port each take tens of milliseconds.
+// The MIDI services are made on another thread while the icon is made here.
 void TStartUp::AfterFirstFrame()
 {
+    const bool mayList = !portsStarted_ && settingsOpened_;
+    if (mayList) {
+        holdSystemMidiServices(false);
+        prepareSystemMidiServices();
+    }
     emit FirstFrameShown();
-    QTimer::singleShot(0, this, [this] {
-        if (!portsStarted_ && settingsOpened_) {
-            holdSystemMidiServices(false);
-            steps_.listPortsAhead();
-        }
-        QTimer::singleShot(0, this, [this] {
-            StartPorts();
-            // Much of the heap that the start-up used is free again (the icon's images, the port scan):
-            // handed back, it leaves the program small at rest.
-            malloc_trim(0);
-        });
-    });
+    if (mayList) QTimer::singleShot(0, this, [this] { ListWhenReady(kReadyChecks); });
+    else QTimer::singleShot(0, this, [this] { StartWhenReady(0); });
+}
+
+void TStartUp::ListWhenReady(int checksLeft)
+{
+    if (checksLeft > 0 && !portsStarted_ && !prepareSystemMidiServices()) {
+        QTimer::singleShot(kReadyCheckMs, this, [this, checksLeft] { ListWhenReady(checksLeft - 1); });
+        return;
+    }
+    if (!portsStarted_) steps_.listPortsAhead();
+    QTimer::singleShot(0, this, [this] { StartWhenReady(kReadyChecks); });
+}
+
+// What the port needs is made on other threads meanwhile; opened before it is ready, the open would
+// wait for it. A first press, wheel or key does not wait.
+void TStartUp::StartWhenReady(int checksLeft)
+{
+    if (checksLeft > 0 && !portsStarted_ && settingsOpened_ && !steps_.portsReady()) {
+        QTimer::singleShot(kReadyCheckMs, this, [this, checksLeft] { StartWhenReady(checksLeft - 1); });
+        return;
+    }
+    StartPorts();
+    // Much of the heap that the start-up used is free again (the icon's images, the port scan): handed
+    // back, it leaves the program small at rest.
+    malloc_trim(0);
 }

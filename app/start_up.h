@@ -2,8 +2,9 @@
 // or ALSA client is made) from the window's making until the port may start: once the settings are
 // open (under a session, once the session opens them) and the window's first frame is shown, or at the
 // first pointer or key event or drop-down opening should one come sooner. After the first frame, the
-// work the frame did not need, the port list and the port's open each take an event loop pass of
-// their own, so that the window answers in between.
+// MIDI services are made on another thread while the icon is made; the port list, and then the port's
+// open, each wait in passes of the event loop until what they need is ready, so that the window
+// answers throughout.
 #pragma once
 
 #include <QObject>
@@ -18,6 +19,7 @@ class TStartUp : public QObject {
 public:
     struct Steps {
         std::function<void()> listPortsAhead;
+        std::function<bool()> portsReady;  // the port made ready ahead can open at once
         std::function<void()> startPorts;  // runs once
     };
 
@@ -40,6 +42,8 @@ protected:
 
 private:
     void AfterFirstFrame();
+    void ListWhenReady(int checksLeft);
+    void StartWhenReady(int checksLeft);
 
     QWidget& window_;
     Steps steps_;

@@ -139,18 +139,32 @@ public:
     }
 
     // Asked back end by back end, so that the destination found gets ready while the later back ends
-    // are still being asked for the list.
-    void midiOutWarmUp(const std::string& productName) override
+    // are still being asked for the list. The destination found is kept: asked again for the same
+    // name, only its readiness is asked.
+    bool midiOutWarmUp(const std::string& productName) override
+    {
+        if (!warming_ || warming_->name != productName) warming_ = findWarmUp(productName);
+        return !warming_->backend || warming_->backend->warmUp(warming_->key);
+    }
+
+private:
+    struct WarmUp {
+        std::string name;
+        MidiBackend* backend = nullptr;  // none: no destination of that name is listed
+        std::string key;
+    };
+
+    WarmUp findWarmUp(const std::string& productName)
     {
         for (const auto& backend : backends_) {
             for (const MidiDestination& destination : scanQuietly(*backend)) {
                 if (productName.empty() || samePortName(destination.name, productName))
-                    return backend->warmUp(destination.key);
+                    return {productName, backend.get(), destination.key};
             }
         }
+        return {productName, nullptr, {}};
     }
 
-private:
     // The connection's thread; the device outlives its connection, which is closed first.
     static void tellConnected(uintptr_t context) noexcept
     {
@@ -201,6 +215,7 @@ private:
 
     std::vector<std::unique_ptr<MidiBackend>> backends_;
     DeviceTable table_;
+    std::optional<WarmUp> warming_;
     std::vector<std::unique_ptr<OpenDevice>> open_;
     DoneNotifier done_;   // last: its thread ends before anything it reports about goes
 };

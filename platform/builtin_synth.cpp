@@ -106,6 +106,7 @@ struct BuiltinSynth::Parts {
     Parts& operator=(const Parts&) = delete;
     ~Parts()
     {
+        audio.reset();  // its driver renders from the synth
         if (synth) fl->delete_fluid_synth(synth);
         if (settings) fl->delete_fluid_settings(settings);
     }
@@ -115,6 +116,7 @@ struct BuiltinSynth::Parts {
     std::string soundFont;
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
+    std::unique_ptr<SystemSynthAudio> audio;  // started ahead of the open; stopped before the synth goes
 };
 
 struct BuiltinSynth::Impl {
@@ -131,7 +133,7 @@ BuiltinSynth::BuiltinSynth() : impl_(std::make_unique<Impl>()) {}
 
 BuiltinSynth::~BuiltinSynth() { close(); }
 
-std::shared_ptr<BuiltinSynth::Parts> BuiltinSynth::makeParts()
+std::shared_ptr<BuiltinSynth::Parts> BuiltinSynth::makeParts(bool audioAhead)
 {
     auto parts = std::make_shared<Parts>();
     parts->soundFont = soundFontPath();
@@ -153,7 +155,15 @@ std::shared_ptr<BuiltinSynth::Parts> BuiltinSynth::makeParts()
     // change selects it.
     fl->fluid_settings_setint(parts->settings, "synth.dynamic-sample-loading", 1);
     parts->synth = fl->new_fluid_synth(parts->settings);
-    if (!parts->synth) parts->result = MMSYSERR_NOMEM;
+    if (!parts->synth) {
+        parts->result = MMSYSERR_NOMEM;
+        return parts;
+    }
+    // Opening the audio system's clients takes tens of milliseconds, which the open then saves.
+    if (audioAhead && !installedSynthAudioOutput()) {
+        parts->audio = std::make_unique<SystemSynthAudio>();
+        parts->audio->startDriver(parts->settings, parts->synth);
+    }
     return parts;
 }
 
@@ -165,7 +175,7 @@ MMRESULT BuiltinSynth::open(std::shared_ptr<Parts> parts)
     if (parts->result != MMSYSERR_NOERROR) return parts->result;
     Impl& d = *impl_;
     SynthAudioOutput* output = installedSynthAudioOutput();
-    if (!output) output = &d.systemAudio;
+    if (!output) output = parts->audio ? parts->audio.get() : &d.systemAudio;
     if (!output->start(parts->settings, parts->synth, [&d] { if (d.feed) d.feed->settle(); })) return MIDIERR_NOAUDIO;
     d.output = output;
     d.parts = std::move(parts);

@@ -21,10 +21,12 @@ public:
     BuiltinSynth(const BuiltinSynth&) = delete;
     BuiltinSynth& operator=(const BuiltinSynth&) = delete;
 
-    // The synthesizer made and the SoundFont's header checked: the part of an open that needs no
-    // audio, which may be made ahead on any thread. Each is opened at most once.
+    // The synthesizer made and the SoundFont's header checked: the part of an open that may be made
+    // ahead on any thread. Each is opened at most once.
     struct Parts;
-    static std::shared_ptr<Parts> makeParts();
+    // `audioAhead`: also starts the system's audio driver for it (not the installed test output), so
+    // that the open only adopts it.
+    static std::shared_ptr<Parts> makeParts(bool audioAhead = false);
 
     // Makes the parts (unless given) and starts audio output; the SoundFont loads meanwhile on a
     // thread of its own, and what is played before it is in sounds once it is. MMSYSERR_ALLOCATED

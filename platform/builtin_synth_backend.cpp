@@ -1,6 +1,8 @@
 // The built-in synthesizer device; see builtin_synth_backend.h.
 #include "platform/builtin_synth_backend.h"
 
+#include <chrono>
+
 namespace {
 
 class SynthConnection final : public MidiConnection {
@@ -35,7 +37,8 @@ MMRESULT BuiltinSynthBackend::open(const std::string&, std::unique_ptr<MidiConne
     return result;
 }
 
-void BuiltinSynthBackend::warmUp(const std::string&)
+bool BuiltinSynthBackend::warmUp(const std::string&)
 {
-    if (!ahead_.valid()) ahead_ = std::async(std::launch::async, &BuiltinSynth::makeParts);
+    if (!ahead_.valid()) ahead_ = std::async(std::launch::async, [] { return BuiltinSynth::makeParts(true); });
+    return ahead_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }

@@ -12,8 +12,8 @@ public:
     std::vector<MidiDestination> scan() override;
     MMRESULT open(const std::string& key, std::unique_ptr<MidiConnection>& connection) override;
     // Loading FluidSynth and making a synthesizer take tens of milliseconds: done on a thread of
-    // their own, the next open only starts the audio.
-    void warmUp(const std::string& key) override;
+    // their own, as is starting the audio; the next open only adopts them.
+    bool warmUp(const std::string& key) override;
 
 private:
     std::future<std::shared_ptr<BuiltinSynth::Parts>> ahead_;

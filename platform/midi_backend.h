@@ -79,6 +79,6 @@ public:
     // when every appearance will be told. A list that changes only by what is installed needs no telling.
     virtual bool watch(DevicesNotice) { return true; }
     // The destination with this key may open soon: what its open would wait for starts loading beside
-    // the caller's thread. Never blocks.
-    virtual void warmUp(const std::string&) {}
+    // the caller's thread. Never blocks; true once the destination is ready to open at once.
+    virtual bool warmUp(const std::string&) { return true; }
 };

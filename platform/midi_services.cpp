@@ -4,6 +4,8 @@
 #include "platform/system_midi_driver.h"
 
 #include <atomic>
+#include <chrono>
+#include <future>
 #include <cstring>
 #include <memory>
 
@@ -15,9 +17,21 @@ bool systemHeld = false;
 // Held and in use: no driver of a test stands in for the system's.
 bool systemDriverHeld() { return systemHeld && !installed.load(std::memory_order_acquire); }
 
+// The system's driver being made on a thread of its own; only the GUI thread touches it.
+std::future<std::unique_ptr<MidiServices>>& driverBeingMade()
+{
+    static std::future<std::unique_ptr<MidiServices>> made;
+    return made;
+}
+bool systemDriverMade = false;
+
 MidiServices& systemDriver()
 {
-    static const std::unique_ptr<MidiServices> driver = createSystemMidiDriver();
+    static const std::unique_ptr<MidiServices> driver = [] {
+        std::future<std::unique_ptr<MidiServices>>& made = driverBeingMade();
+        return made.valid() ? made.get() : createSystemMidiDriver();
+    }();
+    systemDriverMade = true;
     return *driver;
 }
 
@@ -37,6 +51,14 @@ MidiServices& currentMidiServices()
 void installMidiServices(MidiServices* driver) { installed.store(driver, std::memory_order_release); }
 
 void holdSystemMidiServices(bool held) { systemHeld = held; }
+
+bool prepareSystemMidiServices()
+{
+    if (systemDriverMade || installed.load(std::memory_order_acquire)) return true;
+    std::future<std::unique_ptr<MidiServices>>& made = driverBeingMade();
+    if (!made.valid()) made = std::async(std::launch::async, &createSystemMidiDriver);
+    return made.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
 
 uint32_t midiOutGetNumDevs()
 {
@@ -89,8 +111,8 @@ bool midiOutWatchDevices(MidiOutDevicesChanged changed, uintptr_t instance)
     return currentMidiServices().midiOutWatchDevices(changed, instance);
 }
 
-void midiOutWarmUp(const std::string& productName)
+bool midiOutWarmUp(const std::string& productName)
 {
-    if (systemDriverHeld()) return;
-    currentMidiServices().midiOutWarmUp(productName);
+    if (systemDriverHeld()) return true;
+    return currentMidiServices().midiOutWarmUp(productName);
 }

@@ -97,8 +97,9 @@ public:
     virtual bool midiOutWatchDevices(MidiOutDevicesChanged, uintptr_t) { return false; }
     // Beyond the table: the device of this product name, or with an empty name the first one listed,
     // is about to be opened. What takes long to make ready (the built-in synthesizer) starts on a
-    // thread of its own, so that the open waits less.
-    virtual void midiOutWarmUp(const std::string&) {}
+    // thread of its own, so that the open waits less. True once it is ready, or when nothing needs to
+    // be; asked again for the same name, it only answers that.
+    virtual bool midiOutWarmUp(const std::string&) { return true; }
 };
 
 // The current driver: the system's, created on first use, or the one installed last.
@@ -111,6 +112,10 @@ void installMidiServices(MidiServices* driver);
 // JACK and ALSA clients): midiOutGetNumDevs answers 0 unless a driver is installed. A program under a
 // session manager holds them until the session opens. Call on the GUI thread.
 void holdSystemMidiServices(bool held);
+// Makes the system's driver on a thread of its own: its first look at the sound servers takes tens of
+// milliseconds. True once it is made (or a driver is installed); until then the first call that needs
+// it waits for it. Call on the GUI thread, once the services are no longer held.
+bool prepareSystemMidiServices();
 
 // The services as free functions on the current driver.
 uint32_t midiOutGetNumDevs();
@@ -124,4 +129,4 @@ MMRESULT midiOutUnprepareHeader(HMIDIOUT handle, MIDIHDR* header, uint32_t size)
 MMRESULT midiOutClose(HMIDIOUT handle);
 MMRESULT midiOutGetErrorTextA(MMRESULT code, char* text, uint32_t size);
 bool midiOutWatchDevices(MidiOutDevicesChanged changed, uintptr_t instance);
-void midiOutWarmUp(const std::string& productName);
+bool midiOutWarmUp(const std::string& productName);

@@ -35,6 +35,14 @@ SystemSynthAudio::~SystemSynthAudio() { stop(); }
 // The drivers render in real time: what is still on its way sounds when it arrives.
 bool SystemSynthAudio::start(fluid_settings_t* settings, fluid_synth_t* synth, Settle)
 {
+    if (!(driver_ && synth_ == synth) && !startDriver(settings, synth)) return false;
+    if (jackNotice_ && !jackWatch_)
+        jackWatch_ = std::make_unique<JackServerWatch>([this] { return jackGone(); }, [this] { startAgain(); });
+    return true;
+}
+
+bool SystemSynthAudio::startDriver(fluid_settings_t* settings, fluid_synth_t* synth)
+{
     stop();
     library_ = fluidSynthLibrary();
     if (!library_) return false;
@@ -53,7 +61,6 @@ bool SystemSynthAudio::start(fluid_settings_t* settings, fluid_synth_t* synth, S
         }
         settings_ = settings;
         synth_ = synth;
-        if (jack) jackWatch_ = std::make_unique<JackServerWatch>([this] { return jackGone(); }, [this] { startAgain(); });
         return true;
     }
     return false;

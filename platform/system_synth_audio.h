@@ -18,6 +18,9 @@ public:
     SystemSynthAudio(const SystemSynthAudio&) = delete;
     SystemSynthAudio& operator=(const SystemSynthAudio&) = delete;
 
+    // Starts a driver for `synth` without the JACK server watch, which only the GUI thread can make:
+    // for a synthesizer made ahead on another thread. A later start() for it then only adds the watch.
+    bool startDriver(fluid_settings_t* settings, fluid_synth_t* synth);
     bool start(fluid_settings_t* settings, fluid_synth_t* synth, Settle settle) override;
     void stop() override;
 

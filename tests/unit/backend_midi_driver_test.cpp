@@ -56,7 +56,12 @@ struct ScriptedBackend final : MidiBackend {
         connection = std::make_unique<ScriptedConnection>(wires[key]);
         return MMSYSERR_NOERROR;
     }
-    void warmUp(const std::string& key) override { warmed.push_back(key); }
+    bool warmUp(const std::string& key) override
+    {
+        warmed.push_back(key);
+        return ready;
+    }
+    bool ready = true;
 };
 
 struct DoneLog {
@@ -189,6 +194,12 @@ TEST_F(BackendDriver, WarmUpReachesTheNamedOrFirstListedDestination)
     driver->midiOutWarmUp("");
     EXPECT_EQ(a->warmed, std::vector<std::string>{"a0"});
     EXPECT_EQ(b->warmed, (std::vector<std::string>{"b0", "b0"}));
+    // Asked again, the destination tells whether it is ready yet.
+    b->ready = false;
+    EXPECT_FALSE(driver->midiOutWarmUp(""));
+    b->ready = true;
+    EXPECT_TRUE(driver->midiOutWarmUp(""));
+    EXPECT_TRUE(driver->midiOutWarmUp("Port C0"));  // nothing of that name to get ready
 }
 
 TEST_F(BackendDriver, StaleHandlesAreRefused)
