@@ -84,8 +84,7 @@ private:
 
 TFormMain::TFormMain(QWidget* parent, NsmClient* session)
     : QWidget(parent),
-      startUp_(*this, {[this] { ports_->ListAhead(); }, [this] { return ports_->ReadyToStart(); },
-                       [this] { Guarded([this] { ports_->Start(); }); }}),
+      startUp_(*this, {[this] { return ports_->GetReadyToStart(); }, [this] { Guarded([this] { ports_->Start(); }); }}),
       TabSheetPad(new TPadPage(*this)), MidiOutput(new TMidiOutput(this)),
       performer_(*TabSheetPad, *MidiOutput, [this](const std::exception& error) { ShowError(error); }),
       ports_(new TPortSelector(*MidiOutput,

@@ -55,15 +55,9 @@ TPortSelector::TPortSelector(TMidiOutput& output, Tells tells, QObject* parent)
     });
 }
 
-// Listing the ports and opening one each take tens of milliseconds, most of it in the sound servers;
-// the driver is told meanwhile which port will open.
-void TPortSelector::ListAhead()
-{
-    midiOutWarmUp(storedName_.value_or(QString()).toStdString());
-    midiOutGetNumDevs();
-}
-
-bool TPortSelector::ReadyToStart() const
+// Opening a port can take tens of milliseconds (the built-in synthesizer loads and starts its audio);
+// the driver is told ahead which port will open.
+bool TPortSelector::GetReadyToStart() const
 {
     return midiOutWarmUp(storedName_.value_or(QString()).toStdString());
 }

@@ -37,10 +37,8 @@ public:
 
     // The name read from the settings file, opened by Start.
     void Remember(const QString& storedName) { storedName_ = storedName; }
-    // Gets the port that Start opens ready, while the window still answers before the open.
-    void ListAhead();
-    // Whether that port is ready to open at once.
-    bool ReadyToStart() const;
+    // Gets the port that Start opens ready on threads of its own; true once it can open at once.
+    bool GetReadyToStart() const;
     // Once: lists the ports and opens the stored one, or with none stored the first one listed.
     void Start();
     bool Started() const { return started_; }

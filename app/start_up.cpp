@@ -11,9 +11,7 @@
 
 namespace {
 
-// At most a second of checks for the port made ready ahead.
 constexpr int kReadyCheckMs = 5;
-constexpr int kReadyChecks = 200;
 
 } // namespace
 
@@ -53,38 +51,33 @@ bool TStartUp::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-// The icon, the port list and the port each take tens of milliseconds.
-// The MIDI services are made on another thread while the icon is made here.
+// After the icon, the MIDI services are made on another thread; then the port that will open gets
+// ready on threads of its own. Each waits in short passes, so the window answers meanwhile;
+// a first press, wheel or key does not wait.
 void TStartUp::AfterFirstFrame()
 {
-    const bool mayList = !portsStarted_ && settingsOpened_;
-    if (mayList) {
-        holdSystemMidiServices(false);
-        prepareSystemMidiServices();
-    }
     emit FirstFrameShown();
-    if (mayList) QTimer::singleShot(0, this, [this] { ListWhenReady(kReadyChecks); });
-    else QTimer::singleShot(0, this, [this] { StartWhenReady(0); });
+    QTimer::singleShot(0, this, [this] {
+        if (portsStarted_ || !settingsOpened_) return FinishStart();
+        holdSystemMidiServices(false);
+        WhenReady(&prepareSystemMidiServices, [this] {
+            QTimer::singleShot(0, this, [this] { WhenReady(steps_.portReady, [this] { FinishStart(); }); });
+        });
+    });
 }
 
-void TStartUp::ListWhenReady(int checksLeft)
+// Runs `then` once `ready` says so, the ports have started, or a second of checks has gone by.
+void TStartUp::WhenReady(const std::function<bool()>& ready, const std::function<void()>& then, int checksLeft)
 {
-    if (checksLeft > 0 && !portsStarted_ && !prepareSystemMidiServices()) {
-        QTimer::singleShot(kReadyCheckMs, this, [this, checksLeft] { ListWhenReady(checksLeft - 1); });
+    if (checksLeft > 0 && !portsStarted_ && !ready()) {
+        QTimer::singleShot(kReadyCheckMs, this, [=, this] { WhenReady(ready, then, checksLeft - 1); });
         return;
     }
-    if (!portsStarted_) steps_.listPortsAhead();
-    QTimer::singleShot(0, this, [this] { StartWhenReady(kReadyChecks); });
+    then();
 }
 
-// What the port needs is made on other threads meanwhile; opened before it is ready, the open would
-// wait for it. A first press, wheel or key does not wait.
-void TStartUp::StartWhenReady(int checksLeft)
+void TStartUp::FinishStart()
 {
-    if (checksLeft > 0 && !portsStarted_ && settingsOpened_ && !steps_.portsReady()) {
-        QTimer::singleShot(kReadyCheckMs, this, [this, checksLeft] { StartWhenReady(checksLeft - 1); });
-        return;
-    }
     StartPorts();
     // Much of the heap that the start-up used is free again (the icon's images, the port scan): handed
     // back, it leaves the program small at rest.

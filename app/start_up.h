@@ -18,8 +18,7 @@ class TStartUp : public QObject {
 
 public:
     struct Steps {
-        std::function<void()> listPortsAhead;
-        std::function<bool()> portsReady;  // the port made ready ahead can open at once
+        std::function<bool()> portReady;   // gets the port that will open ready; true once it is
         std::function<void()> startPorts;  // runs once
     };
 
@@ -42,8 +41,10 @@ protected:
 
 private:
     void AfterFirstFrame();
-    void ListWhenReady(int checksLeft);
-    void StartWhenReady(int checksLeft);
+    static constexpr int kReadyChecks = 200;  // at most a second of checks
+    void WhenReady(const std::function<bool()>& ready, const std::function<void()>& then,
+                   int checksLeft = kReadyChecks);
+    void FinishStart();
 
     QWidget& window_;
     Steps steps_;

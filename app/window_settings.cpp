@@ -1,21 +1,17 @@
 // The settings steps of the main window's creation and destruction.
 #include "app/window_settings.h"
 
+#include "app/guarded.h"
 #include "platform/checked_math.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace {
 
 // Runs one step of loading; its error is shown and does not keep the later steps from running.
-void applyOnItsOwn(SettingsHost& window, const std::function<void()>& step)
+template <class Step> void applyOnItsOwn(SettingsHost& window, Step step)
 {
-    try {
-        step();
-    } catch (const std::exception& error) {
-        window.showError(error);
-    }
+    runGuarded(step, [&window](const std::exception& error) { window.showError(error); });
 }
 
 // Stored bounds far out of range would overflow the toolkit's edge arithmetic: refuse them first.

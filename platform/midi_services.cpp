@@ -29,9 +29,10 @@ MidiServices& systemDriver()
 {
     static const std::unique_ptr<MidiServices> driver = [] {
         std::future<std::unique_ptr<MidiServices>>& made = driverBeingMade();
-        return made.valid() ? made.get() : createSystemMidiDriver();
+        auto result = made.valid() ? made.get() : createSystemMidiDriver();
+        systemDriverMade = true;
+        return result;
     }();
-    systemDriverMade = true;
     return *driver;
 }
 
