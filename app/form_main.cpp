@@ -121,10 +121,10 @@ void TFormMain::BuildPages()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(PageControl);
     PageControl->addTab(TabSheetPad, "&Pad");
-    new TPadPointerInput(*TabSheetPad, *this);
+    new TPadPointerInput(*TabSheetPad, *this, performer_);
     TabSheetSettings = new TSettingsPage(*TabSheetPad->PadImage);
     PageControl->addTab(TabSheetSettings, "&Settings");
-    TabSheetSettings->PanelPlaying->Show(performer_.Playing());
+    TabSheetSettings->ShowPlaying(performer_.Playing());
     TabSheetAbout = new TAboutPage;
     PageControl->addTab(TabSheetAbout, "About");
 }

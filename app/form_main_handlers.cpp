@@ -135,16 +135,15 @@ void TFormMain::PlayingControlChange(const QObject* control)
 // A change that fails (ending the sounding note can) leaves the panel showing the choices in effect.
 void TFormMain::SetPlaying(const TPlayingSettings& settings)
 {
-    TPlayingPanel& panel = *TabSheetSettings->PanelPlaying;
     if (settings == performer_.Playing()) return;
     try {
         performer_.SetPlaying(settings);
     } catch (...) {
-        panel.Show(performer_.Playing());
+        TabSheetSettings->ShowPlaying(performer_.Playing());
         throw;
     }
     TabSheetPad->ImagePad->SetZones(performer_.Pad().Playing());
-    panel.Show(performer_.Playing());
+    TabSheetSettings->ShowPlaying(performer_.Playing());
     SettingsMayHaveChanged();
 }
 

@@ -1,18 +1,23 @@
 // The Playing panel's controls, laid out in the Settings page's style: labels over their controls,
-// rows 48 pixels apart, the panic button at the right end of the second row and the expression
-// choices in the fourth. Every letter of "Pitch" has its use elsewhere, so its label alone has no
+// rows 42 pixels apart, the panic button at the right end of the second row, the expression choices
+// in the fourth and the voices and the instrument in the fifth. Every letter of "Pitch", "MPE
+// channels", "MPE bend range" and "Instrument" has its use elsewhere, so their labels alone have no
 // accelerator.
 #include "app/playing_panel.h"
 
+#include "app/general_midi_programs.h"
 #include "app/page_building.h"
 #include "app/spin_edit.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <initializer_list>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -21,6 +26,29 @@ namespace {
 uint8_t spinValue(const TSpinEdit& spin)
 {
     return static_cast<uint8_t>(std::clamp(spin.Value(), spin.MinValue(), spin.MaxValue()));
+}
+
+QLabel* labelOf(const QWidget* control)
+{
+    for (QLabel* label : control->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (label->buddy() == control) return label;
+    return nullptr;
+}
+
+// A row whose labels are wider than their controls: each control and its label start past the label
+// and control before them, and the last control reaches the row's right end.
+void flowRow(std::initializer_list<QWidget*> controls)
+{
+    constexpr int gap = 8, rightEnd = 369;
+    int x = (*controls.begin())->x();
+    for (QWidget* control : controls) {
+        QLabel* label = labelOf(control);
+        control->move(x, control->y());
+        label->move(x, label->y());
+        x = std::max(control->geometry().right(), label->geometry().right()) + 1 + gap;
+    }
+    QWidget* last = *std::prev(controls.end());
+    last->resize(rightEnd - last->x(), last->height());
 }
 
 uint8_t listIndex(const QComboBox& list)
@@ -33,7 +61,7 @@ uint8_t listIndex(const QComboBox& list)
 TPlayingPanel::TPlayingPanel() : QGroupBox("Playing")
 {
     setObjectName("PanelPlaying");
-    setFixedHeight(218);
+    setFixedHeight(240);
     const auto list = [this](const char* name, const char* labelName, const QString& caption, QRect bounds) {
         auto* control = named(new QComboBox(this), name);
         control->setGeometry(bounds);
@@ -61,34 +89,46 @@ TPlayingPanel::TPlayingPanel() : QGroupBox("Playing")
     for (int root = 0; root < 12; ++root)
         ComboBoxScaleRoot->addItem(latin1Text(RootName(root)));
 
-    SpinEditVelocityTop = spin("SpinEditVelocityTop", "LabelVelocityTop", "Velocity &top", {24, 88}, 127);
-    SpinEditVelocityBottom = spin("SpinEditVelocityBottom", "LabelVelocityBottom", "Velocity &bottom", {112, 88}, 127);
+    SpinEditVelocityTop = spin("SpinEditVelocityTop", "LabelVelocityTop", "Velocity &top", {24, 82}, 127);
+    SpinEditVelocityBottom = spin("SpinEditVelocityBottom", "LabelVelocityBottom", "Velocity &bottom", {112, 82}, 127);
     SpinEditWheelController =
-        spin("SpinEditWheelController", "LabelWheelController", "&Wheel CC", {24, 136}, kHighestController);
+        spin("SpinEditWheelController", "LabelWheelController", "&Wheel CC", {24, 124}, kHighestController);
     SpinEditRedController =
-        spin("SpinEditRedController", "LabelRedController", "&Red CC", {112, 136}, kHighestController);
+        spin("SpinEditRedController", "LabelRedController", "&Red CC", {112, 124}, kHighestController);
     SpinEditGreenController =
-        spin("SpinEditGreenController", "LabelGreenController", "&Green CC", {200, 136}, kHighestController);
+        spin("SpinEditGreenController", "LabelGreenController", "&Green CC", {200, 124}, kHighestController);
     SpinEditBlueController =
-        spin("SpinEditBlueController", "LabelBlueController", "Bl&ue CC", {288, 136}, kHighestController);
+        spin("SpinEditBlueController", "LabelBlueController", "Bl&ue CC", {288, 124}, kHighestController);
     BitBtnPanic = named(new QPushButton("Pa&nic", this), "BitBtnPanic");
-    BitBtnPanic->setGeometry(296, 86, 73, 25);
+    BitBtnPanic->setGeometry(296, 80, 73, 25);
     const auto addChoices = [](QComboBox* control, auto last) {
         for (int i = 0; i <= static_cast<int>(last); ++i)
             control->addItem(latin1Text(ChoiceName(decltype(last)(i))));
         return control;
     };
-    ComboBoxVelocityCurve = addChoices(list("ComboBoxVelocityCurve", "LabelVelocityCurve", "Cur&ve", {216, 88, 72, 21}),
+    ComboBoxVelocityCurve = addChoices(list("ComboBoxVelocityCurve", "LabelVelocityCurve", "Cur&ve", {216, 82, 72, 21}),
                                        TVelocityCurve::Hard);
     ComboBoxPitchMode =
-        addChoices(list("ComboBoxPitchMode", "LabelPitchMode", "Pitch", {24, 184, 80, 21}), TPitchMode::Glide);
-    SpinEditBendRange = spin("SpinEditBendRange", "LabelBendRange", "Ben&d range", {112, 184}, kHighestBendRange,
+        addChoices(list("ComboBoxPitchMode", "LabelPitchMode", "Pitch", {24, 166, 80, 21}), TPitchMode::Glide);
+    SpinEditBendRange = spin("SpinEditBendRange", "LabelBendRange", "Ben&d range", {112, 166}, kHighestBendRange,
                              kLowestBendRange);
     ComboBoxAfterAttack =
-        addChoices(list("ComboBoxAfterAttack", "LabelAfterAttack", "A&fter the attack", {200, 184, 105, 21}),
+        addChoices(list("ComboBoxAfterAttack", "LabelAfterAttack", "A&fter the attack", {200, 166, 105, 21}),
                    TAfterAttack::Controller);
     SpinEditAfterAttackController = spin("SpinEditAfterAttackController", "LabelAfterAttackController", "Aft&er CC",
-                                         {312, 184}, kHighestController);
+                                         {312, 166}, kHighestController);
+    ComboBoxPolyphony =
+        addChoices(list("ComboBoxPolyphony", "LabelPolyphony", "Pol&yphony", {24, 208, 72, 21}), TPolyphony::Mpe);
+    SpinEditMpeChannels =
+        spin("SpinEditMpeChannels", "LabelMpeChannels", "MPE channels", {104, 208}, kHighestMpeChannels, 1);
+    SpinEditMpeBendRange = spin("SpinEditMpeBendRange", "LabelMpeBendRange", "MPE bend range", {176, 208},
+                                kHighestMpeBendRange, kLowestBendRange);
+    ComboBoxInstrument = list("ComboBoxInstrument", "LabelInstrument", "Instrument", {256, 208, 113, 21});
+    flowRow({ComboBoxPolyphony, SpinEditMpeChannels, SpinEditMpeBendRange, ComboBoxInstrument});
+    ComboBoxInstrument->addItem("None");
+    for (int program = 0; program < GeneralMidiProgramCount; ++program)
+        ComboBoxInstrument->addItem(QString("%1 %2").arg(program + 1).arg(generalMidiProgramName(program)));
+    ComboBoxInstrument->view()->setMinimumWidth(ComboBoxInstrument->view()->sizeHintForColumn(0) + 24);
     setTabOrder(SpinEditVelocityBottom, ComboBoxVelocityCurve);
     connectControls();
 }
@@ -97,11 +137,11 @@ TPlayingPanel::TPlayingPanel() : QGroupBox("Playing")
 void TPlayingPanel::connectControls()
 {
     for (QComboBox* list : {ComboBoxNoteLow, ComboBoxNoteHigh, ComboBoxScale, ComboBoxScaleRoot, ComboBoxVelocityCurve,
-                            ComboBoxPitchMode, ComboBoxAfterAttack})
+                            ComboBoxPitchMode, ComboBoxAfterAttack, ComboBoxPolyphony, ComboBoxInstrument})
         connect(list, &QComboBox::activated, this, [this, list] { emit Changed(list); });
     for (TSpinEdit* spin : {SpinEditVelocityTop, SpinEditVelocityBottom, SpinEditWheelController,
                             SpinEditRedController, SpinEditGreenController, SpinEditBlueController, SpinEditBendRange,
-                            SpinEditAfterAttackController})
+                            SpinEditAfterAttackController, SpinEditMpeChannels, SpinEditMpeBendRange})
         connect(spin, &TSpinEdit::Changed, this, [this, spin] { emit Changed(spin); });
 }
 
@@ -128,6 +168,10 @@ TPlayingSettings TPlayingPanel::Read(const QObject* changed) const
     settings.bendRange = spinValue(*SpinEditBendRange);
     settings.afterAttack = static_cast<TAfterAttack>(listIndex(*ComboBoxAfterAttack));
     settings.afterAttackController = spinValue(*SpinEditAfterAttackController);
+    settings.polyphony = static_cast<TPolyphony>(listIndex(*ComboBoxPolyphony));
+    settings.mpeChannels = spinValue(*SpinEditMpeChannels);
+    settings.mpeBendRange = spinValue(*SpinEditMpeBendRange);
+    if (const int entry = ComboBoxInstrument->currentIndex(); entry > 0) settings.program = static_cast<uint8_t>(entry - 1);
     return settings;
 }
 
@@ -141,11 +185,21 @@ void TPlayingPanel::Show(const TPlayingSettings& settings)
     ComboBoxVelocityCurve->setCurrentIndex(static_cast<int>(settings.velocityCurve));
     ComboBoxPitchMode->setCurrentIndex(static_cast<int>(settings.pitchMode));
     ComboBoxAfterAttack->setCurrentIndex(static_cast<int>(settings.afterAttack));
+    ComboBoxPolyphony->setCurrentIndex(static_cast<int>(settings.polyphony));
+    ComboBoxInstrument->setCurrentIndex(settings.program ? *settings.program + 1 : 0);
+    // What a polyphony does not use shows disabled and keeps its value: one bend per channel in Poly,
+    // each voice's own bend range in MPE.
+    const bool mono = settings.polyphony == TPolyphony::Mono, mpe = settings.polyphony == TPolyphony::Mpe;
+    ComboBoxPitchMode->setEnabled(settings.polyphony != TPolyphony::Poly);
+    SpinEditBendRange->setEnabled(mono);
+    SpinEditMpeChannels->setEnabled(mpe);
+    SpinEditMpeBendRange->setEnabled(mpe);
     const std::pair<TSpinEdit*, uint8_t> spins[]{
         {SpinEditVelocityTop, settings.velocityTop},         {SpinEditVelocityBottom, settings.velocityBottom},
         {SpinEditWheelController, settings.wheelController}, {SpinEditRedController, settings.redController},
         {SpinEditGreenController, settings.greenController}, {SpinEditBlueController, settings.blueController},
         {SpinEditBendRange, settings.bendRange},             {SpinEditAfterAttackController, settings.afterAttackController},
+        {SpinEditMpeChannels, settings.mpeChannels},         {SpinEditMpeBendRange, settings.mpeBendRange},
     };
     for (const auto& [spin, value] : spins) {
         const QSignalBlocker quiet(spin);

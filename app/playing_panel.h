@@ -1,6 +1,6 @@
 // TPlayingPanel: the Settings page's Playing panel. It shows the pad's playing choices (note range and
-// scale, velocity range and curve, controller numbers, expression) and reads them back as the user
-// changes them; it also holds the Panic button.
+// scale, velocity range and curve, controller numbers, expression, polyphony and instrument) and reads
+// them back as the user changes them; it also holds the Panic button.
 #pragma once
 
 #include "pad/playing.h"
@@ -32,6 +32,10 @@ public:
     TSpinEdit* SpinEditBendRange = nullptr;
     QComboBox* ComboBoxAfterAttack = nullptr;
     TSpinEdit* SpinEditAfterAttackController = nullptr;
+    QComboBox* ComboBoxPolyphony = nullptr;
+    TSpinEdit* SpinEditMpeChannels = nullptr;
+    TSpinEdit* SpinEditMpeBendRange = nullptr;
+    QComboBox* ComboBoxInstrument = nullptr;  // "None", then the General MIDI programs from 1
     QPushButton* BitBtnPanic = nullptr;
 
     // Writes the choices into the controls without raising Changed.

@@ -2,6 +2,7 @@
 #include "app/settings_document.h"
 
 #include "app/settings_file.h"
+#include "platform/parse_int.h"
 
 #include <algorithm>
 
@@ -30,12 +31,27 @@ constexpr NumberKey kExpressionKeys[]{
     {"BendRange", &TPlayingSettings::bendRange, kHighestBendRange, kLowestBendRange},
     {"AfterAttackController", &TPlayingSettings::afterAttackController, kHighestController},
 };
+constexpr NumberKey kMpeKeys[]{
+    {"MpeChannels", &TPlayingSettings::mpeChannels, kHighestMpeChannels, 1},
+    {"MpeBendRange", &TPlayingSettings::mpeBendRange, kHighestMpeBendRange, kLowestBendRange},
+};
+const std::string kNoProgram = "None";
 
 // A choice stored by its name; an unknown name gives the default.
 template <class Choice>
 Choice readChoice(const TSettingsFile& settings, const char* key, Choice current)
 {
     return ChoiceNamed<Choice>(settings.ReadString(section, key, std::string(ChoiceName(current)))).value_or(Choice{});
+}
+
+// A program number held to 0..127; "None", or what is no number, is no program.
+std::optional<uint8_t> readProgram(const TSettingsFile& settings, const std::optional<uint8_t>& current)
+{
+    const std::string text =
+        settings.ReadString(section, "Program", current ? std::to_string(*current) : kNoProgram);
+    const std::optional<int32_t> program = parseInt32(text, true);
+    if (!program) return std::nullopt;
+    return static_cast<uint8_t>(std::clamp(*program, 0, 127));
 }
 
 TPlayingSettings readPlaying(const TSettingsFile& settings, const TPlayingSettings& current)
@@ -49,6 +65,7 @@ TPlayingSettings readPlaying(const TSettingsFile& settings, const TPlayingSettin
     readNumbers(kRangeKeys);
     readNumbers(kLevelKeys);
     readNumbers(kExpressionKeys);
+    readNumbers(kMpeKeys);
     if (stored.noteLow > stored.noteHigh) std::swap(stored.noteLow, stored.noteHigh);
     stored.scale = ScaleNamed(settings.ReadString(section, "Scale", std::string(ScaleName(current.scale))))
                        .value_or(TScale::Chromatic);
@@ -57,6 +74,8 @@ TPlayingSettings readPlaying(const TSettingsFile& settings, const TPlayingSettin
     stored.pitchMode = readChoice(settings, "PitchMode", current.pitchMode);
     stored.afterAttack = readChoice(settings, "AfterAttack", current.afterAttack);
     stored.velocityCurve = readChoice(settings, "VelocityCurve", current.velocityCurve);
+    stored.polyphony = readChoice(settings, "Polyphony", current.polyphony);
+    stored.program = readProgram(settings, current.program);
     return stored;
 }
 
@@ -83,6 +102,9 @@ void writePlaying(TSettingsFile& settings, const TPlayingSettings& playing)
     writeChoice("AfterAttack", playing.afterAttack, defaults.afterAttack);
     writeChoice("VelocityCurve", playing.velocityCurve, defaults.velocityCurve);
     writeNumbers(kExpressionKeys);
+    writeChoice("Polyphony", playing.polyphony, defaults.polyphony);
+    writeNumbers(kMpeKeys);
+    write("Program", playing.program ? std::to_string(*playing.program) : kNoProgram, !playing.program);
 }
 
 } // namespace

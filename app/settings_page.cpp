@@ -55,6 +55,12 @@ TSettingsPage::TSettingsPage(const TPadImage& image)
     setTabOrder(ComboBoxMidiOutPort, SpinEditMidiOutChannel);
 }
 
+void TSettingsPage::ShowPlaying(const TPlayingSettings& playing)
+{
+    PanelPlaying->Show(playing);
+    SpinEditMidiOutChannel->setEnabled(playing.polyphony != TPolyphony::Mpe);
+}
+
 // `listed`: the selector made its list anew, and the drop-down's entries follow.
 void TSettingsPage::ShowPorts(const TPortSelector& ports, bool listed)
 {

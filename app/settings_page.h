@@ -2,6 +2,8 @@
 // panel, and the Playing panel under it. The port drop-down shows the port selector's list and choice.
 #pragma once
 
+#include "pad/playing.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -29,6 +31,8 @@ public:
     TSpinEdit* SpinEditMidiOutChannel = nullptr;
     TPlayingPanel* PanelPlaying = nullptr;
 
+    // The Playing panel shows `playing`; the channel shows disabled where MPE chooses the channels.
+    void ShowPlaying(const TPlayingSettings& playing);
     // Shows the entry or text that `ports` shows as chosen; with `listed`, its list anew first.
     void ShowPorts(const TPortSelector& ports, bool listed);
 };

@@ -31,6 +31,11 @@ std::string_view ChoiceName(TVelocityCurve curve)
     return nameIn(std::array<std::string_view, 3>{"Linear", "Soft", "Hard"}, static_cast<uint8_t>(curve));
 }
 
+std::string_view ChoiceName(TPolyphony polyphony)
+{
+    return nameIn(std::array<std::string_view, 3>{"Mono", "Poly", "MPE"}, static_cast<uint8_t>(polyphony));
+}
+
 template <class Choice>
 std::optional<Choice> ChoiceNamed(std::string_view name)
 {
@@ -41,6 +46,7 @@ std::optional<Choice> ChoiceNamed(std::string_view name)
 template std::optional<TPitchMode> ChoiceNamed(std::string_view);
 template std::optional<TAfterAttack> ChoiceNamed(std::string_view);
 template std::optional<TVelocityCurve> ChoiceNamed(std::string_view);
+template std::optional<TPolyphony> ChoiceNamed(std::string_view);
 
 uint8_t CurvedVelocity(TVelocityCurve curve, int32_t linear, int32_t bottom, int32_t top)
 {

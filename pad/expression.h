@@ -10,14 +10,19 @@
 enum class TPitchMode : uint8_t { Steps, Glide };
 enum class TAfterAttack : uint8_t { None, Pressure, Controller };
 enum class TVelocityCurve : uint8_t { Linear, Soft, Hard };
+// One voice on the channel, a voice per source on the channel, or a voice per source on a channel of
+// its own (MPE).
+enum class TPolyphony : uint8_t { Mono, Poly, Mpe };
 
 inline constexpr int kLowestBendRange = 1, kHighestBendRange = 48;  // semitones
+inline constexpr int kHighestMpeBendRange = 96, kHighestMpeChannels = 15;
 
-// "Steps", "Glide"; "None", "Pressure", "Controller"; "Linear", "Soft", "Hard"; "" for a value out
-// of its enumeration.
+// "Steps", "Glide"; "None", "Pressure", "Controller"; "Linear", "Soft", "Hard"; "Mono", "Poly", "MPE";
+// "" for a value out of its enumeration.
 std::string_view ChoiceName(TPitchMode mode);
 std::string_view ChoiceName(TAfterAttack axis);
 std::string_view ChoiceName(TVelocityCurve curve);
+std::string_view ChoiceName(TPolyphony polyphony);
 // The choice of that name, without regard to case; nothing for an unknown name.
 template <class Choice>
 std::optional<Choice> ChoiceNamed(std::string_view name);

@@ -77,6 +77,15 @@ void TPadController::ImagePadMouseMove(int32_t x, int32_t y)
     });
 }
 
+void TPadController::ShowPointer(int32_t x, int32_t y)
+{
+    CaptionAfter([&] {
+        SetPosition(x, y);
+        TakePositionChanged();  // no note of ours follows it
+        SetColour(host_.sampleColour(x, y));
+    });
+}
+
 void TPadController::FormMouseWheel(int32_t wheelDelta)
 {
     CaptionAfter([&] {
@@ -144,11 +153,7 @@ void TPadController::Panic()
 void TPadController::SendBendRange()
 {
     if (!IsGliding() || !IsMidiOutOpen()) return;
-    // RPN 0, pitch bend sensitivity, in semitones and cents; then the null RPN, so that a later data
-    // entry changes nothing.
-    const uint8_t messages[][2]{{101, 0}, {100, 0},   {6, playing_.Settings().bendRange},
-                                {38, 0},  {101, 127}, {100, 127}};
-    for (const auto& [controller, value] : messages)
+    for (const auto& [controller, value] : BendRangeControllers(playing_.Settings().bendRange))
         port_.SendShortMessage(status(kControlChange, state_.channel), controller, value);
 }
 
@@ -270,7 +275,7 @@ void TPadController::SendNoteOn()
 {
     const auto [note, velocity] = NoteAndVelocityAt(state_.x, state_.y);
     if (IsMidiOutOpen()) {
-        if (IsGliding()) SendBend(GlideStepAt(playing_, note, state_.x, host_.padWidth()).bend);
+        if (IsGliding()) SendBend(GlideStepAt(playing_, note, state_.x, host_.padWidth(), playing_.Settings().bendRange).bend);
         const bool controllerFirst = playing_.Settings().afterAttack == TAfterAttack::Controller;
         if (controllerFirst) SendAfterAttack(true);
         if (!notes_.Sounding(state_.channel, note))
@@ -306,7 +311,7 @@ void TPadController::SendNoteOff()
 // sounding note, then the new note with its own bend.
 void TPadController::Glide()
 {
-    const TGlideStep step = GlideStepAt(playing_, state_.lastNote, state_.x, host_.padWidth());
+    const TGlideStep step = GlideStepAt(playing_, state_.lastNote, state_.x, host_.padWidth(), playing_.Settings().bendRange);
     if (step.handover) {
         SendNoteOff();
         SendNoteOn();

@@ -57,6 +57,9 @@ public:
     void ImagePadMouseUp(TShiftState shift, int32_t x, int32_t y);
     void ImagePadMouseMove(int32_t x, int32_t y);
     void FormMouseWheel(int32_t wheelDelta);
+    // A pointer whose notes another source plays: the caption follows it, and so do the colours while
+    // the right button is held.
+    void ShowPointer(int32_t x, int32_t y);
 
     // Stores the wheel accumulator and rewrites the caption when the value changes.
     void SetWheel(int32_t value);

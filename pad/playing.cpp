@@ -82,7 +82,9 @@ TPlayingMap::TPlayingMap(const TPlayingSettings& settings) : settings_(settings)
         !controller(settings.blueController) || ChoiceName(settings.pitchMode).empty() ||
         settings.bendRange < kLowestBendRange || settings.bendRange > kHighestBendRange ||
         ChoiceName(settings.afterAttack).empty() || !controller(settings.afterAttackController) ||
-        ChoiceName(settings.velocityCurve).empty())
+        ChoiceName(settings.velocityCurve).empty() || ChoiceName(settings.polyphony).empty() ||
+        settings.mpeChannels < 1 || settings.mpeChannels > kHighestMpeChannels || settings.mpeBendRange < 1 ||
+        settings.mpeBendRange > kHighestMpeBendRange || settings.program.value_or(0) > 127)
         throw ERangeError();
     if (settings.noteLow == 0 && settings.noteHigh == 127 && settings.scale == TScale::Chromatic) return;
     const uint16_t scale = kScales.at(static_cast<size_t>(settings.scale)).steps;

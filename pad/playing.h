@@ -37,6 +37,10 @@ struct TPlayingSettings {
     TAfterAttack afterAttack = TAfterAttack::None;
     uint8_t afterAttackController = 11;
     TVelocityCurve velocityCurve = TVelocityCurve::Linear;
+    TPolyphony polyphony = TPolyphony::Mono;
+    uint8_t mpeChannels = kHighestMpeChannels;  // member channels, 1..kHighestMpeChannels
+    uint8_t mpeBendRange = 48;                  // the member channels' bend range, 1..kHighestMpeBendRange
+    std::optional<uint8_t> program = {};        // the instrument, 0..127; none sends no program change
 
     bool operator==(const TPlayingSettings&) const = default;
 };

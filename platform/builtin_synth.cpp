@@ -75,17 +75,36 @@ public:
             fl_.fluid_synth_sysex(synth_, reinterpret_cast<const char*>(bytes + 1), static_cast<int>(length - 2),
                                   nullptr, nullptr, nullptr, 0);
         } else if (status < 0xF0) {
-            if (!drumKitSelected() && wantsDrumKit(bytes, length)) selectDrumKit();
+            if (status == 0xB0 && length > 2) followMpeZone(bytes[1], bytes[2]);
+            if (!drumKitSelected() && !zoneHasDrumChannel_ && wantsDrumKit(bytes, length)) selectDrumKit();
             playChannelMessage(fl_, synth_, status, length > 1 ? bytes[1] : 0, length > 2 ? bytes[2] : 0);
         } else if (status == 0xFF) {
             // A reset makes channel 10 the drum channel again, with its kit.
             fl_.fluid_synth_system_reset(synth_);
             drumKitSelected_.store(true, std::memory_order_relaxed);
+            zoneHasDrumChannel_ = false;
         }
         // Other system common and real-time messages mean nothing to a synthesizer without a clock.
     }
 
 private:
+    // An MPE Lower Zone (RPN 6 on the first channel) whose member channels reach channel 10 plays it
+    // as a melodic channel like its other members; the kit comes back with the zone's end.
+    void followMpeZone(uint8_t controller, uint8_t value)
+    {
+        if (controller == 101 || controller == 100) {
+            (controller == 101 ? rpnMsb_ : rpnLsb_) = value;
+            return;
+        }
+        if (controller != 6 || rpnMsb_ != 0 || rpnLsb_ != 6) return;
+        zoneHasDrumChannel_ = value >= kDrumChannel;
+        if (zoneHasDrumChannel_ && drumKitSelected()) {
+            deferDrumKit();
+            fl_.fluid_synth_program_change(synth_, kDrumChannel, 0);
+            drumKitSelected_.store(false, std::memory_order_relaxed);
+        }
+    }
+
     void selectDrumKit()
     {
         fl_.fluid_synth_set_channel_type(synth_, kDrumChannel, CHANNEL_TYPE_DRUM);
@@ -96,6 +115,8 @@ private:
     const FluidSynthLibrary& fl_;
     fluid_synth_t* synth_;
     std::atomic<bool> drumKitSelected_{false};
+    uint8_t rpnMsb_ = 127, rpnLsb_ = 127;  // the first channel's registered parameter
+    bool zoneHasDrumChannel_ = false;
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 
 inline constexpr uint8_t kNoteOff = 0x80;
 inline constexpr uint8_t kNoteOn = 0x90;
+inline constexpr uint8_t kPolyPressure = 0xA0;
 inline constexpr uint8_t kControlChange = 0xB0;
 inline constexpr uint8_t kProgramChange = 0xC0;
 inline constexpr uint8_t kChannelPressure = 0xD0;

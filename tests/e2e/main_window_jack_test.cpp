@@ -12,6 +12,7 @@
 #include "tests/support/window_play.h"
 
 #include <QComboBox>
+#include <QPointingDevice>
 #include <QTabWidget>
 #include <QTest>
 #include <QWindow>
@@ -170,4 +171,50 @@ TEST(MainWindowOverJack, StoredPortOpensWhenItsSynthRegistersItLater)
     const std::vector<MidiBytes> expected = click(form, QPoint(40, 30));
     EXPECT_EQ(synth.waitForEvents(expected.size()), expected);
     EXPECT_TRUE(testMessagePresenter().shown.empty());
+}
+
+// MPE with Glide and three member channels, an instrument chosen: the zone, the members' bend range
+// and the instrument when the port opens; then two fingers sound on channels 2 and 3, each with its
+// bend before its note, and the sliding finger bends only its own channel.
+TEST(MainWindowOverJack, TwoFingersInMpeArriveAsTwoNotesOnTwoMemberChannelsWithTheirOwnBends)
+{
+    ensureQtApplication();
+    JackServer server;
+    JackMidiReader reader("mpe-listener");
+    std::remove(SettingsFileName().c_str());
+    TFormMain form;
+    form.show();
+    ASSERT_TRUE(processEventsUntil([&] { return form.windowHandle() && form.windowHandle()->isExposed(); }));
+    TPlayingSettings mpe;
+    mpe.polyphony = TPolyphony::Mpe;
+    mpe.mpeChannels = 3;
+    mpe.pitchMode = TPitchMode::Glide;
+    mpe.program = 40;
+    form.SetPlaying(mpe);
+    ASSERT_NO_FATAL_FAILURE(chooseMidiOutPort(form, QString::fromStdString(reader.portName())));
+    std::vector<MidiBytes> expected{{0xB0, 101, 0}, {0xB0, 100, 6}, {0xB0, 6, 3}, {0xB0, 101, 127}, {0xB0, 100, 127}};
+    for (uint8_t channel = 1; channel <= 3; ++channel)
+        for (const auto& [controller, value] : std::vector<std::pair<uint8_t, uint8_t>>{
+                 {101, 0}, {100, 0}, {6, 48}, {38, 0}, {101, 127}, {100, 127}})
+            expected.push_back({uint8_t(0xB0 + channel), controller, value});
+    for (uint8_t channel = 0; channel <= 3; ++channel) expected.push_back({uint8_t(0xC0 + channel), 40});
+    EXPECT_EQ(reader.waitForEvents(expected.size()), expected);
+
+    QPointingDevice* screen = QTest::createTouchDevice();
+    const auto onPad = [&](QPoint at) { return form.TabSheetPad->mapTo(&form, at); };
+    const QPoint first(40, 60), second(200, 60), slid(230, 60);
+    QTest::touchEvent(&form, screen).press(1, onPad(first));
+    QTest::touchEvent(&form, screen).stationary(1).press(2, onPad(second));
+    QTest::touchEvent(&form, screen).stationary(1).move(2, onPad(slid));
+    QTest::touchEvent(&form, screen).release(1, onPad(first)).release(2, onPad(slid));
+    const std::vector<MidiBytes> played = reader.waitForEvents(expected.size() + 7);
+    ASSERT_EQ(played.size(), expected.size() + 7);
+    std::vector<uint8_t> statuses;
+    for (auto message = played.begin() + long(expected.size()); message != played.end(); ++message)
+        statuses.push_back(message->front());
+    EXPECT_EQ(statuses, (std::vector<uint8_t>{0xE1, 0x91, 0xE2, 0x92, 0xE2, 0x81, 0x82}));
+    EXPECT_EQ(played[expected.size() + 1], noteAt(0x91, first, form));
+    EXPECT_EQ(played[expected.size() + 3], noteAt(0x92, second, form));
+    const auto bendOf = [&](size_t after) { return played[expected.size() + after][1] | played[expected.size() + after][2] << 7; };
+    EXPECT_GT(bendOf(4), bendOf(2));  // bent upwards, towards the right
 }

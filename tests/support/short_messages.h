@@ -1,5 +1,5 @@
 // Short messages as the tests name them: (status, data 1, data 2), decoded from what a fake driver
-// recorded, with makers for the pad's note, controller, pressure and pitch bend messages.
+// recorded, with makers for the pad's note, controller, pressure, pitch bend and set-up messages.
 #pragma once
 
 #include "tests/support/fake_midi_driver.h"
@@ -20,6 +20,13 @@ inline Msg noteOff(int note, int velocity, int channel = 0) { return {128 + chan
 inline Msg control(int controller, int value, int channel = 0) { return {176 + channel, controller, value}; }
 inline Msg pressure(int value, int channel = 0) { return {208 + channel, value, 0}; }
 inline Msg bend(int value, int channel = 0) { return {224 + channel, value & 127, value >> 7}; }
+inline Msg keyPressure(int note, int value, int channel = 0) { return {160 + channel, note, value}; }
+inline Msg program(int number, int channel = 0) { return {192 + channel, number, 0}; }
+// The MPE Configuration Message of a Lower Zone of `members` member channels.
+inline std::vector<Msg> mpeZone(int members)
+{
+    return {control(101, 0), control(100, 6), control(6, members), control(101, 127), control(100, 127)};
+}
 // RPN 0, pitch bend sensitivity, of `range` semitones, closed by the null RPN.
 inline std::vector<Msg> bendRangeRpn(int range, int channel = 0)
 {

@@ -69,7 +69,7 @@ TEST(Glide, StepBendsWithinTheRangeAndHandsOverPastIt)
         {pentatonic1, 64, 301, 600, {67, 0, true}},
     };
     for (const Case& c : cases) {
-        const TGlideStep step = GlideStepAt(TPlayingMap(c.settings), uint8_t(c.sounding), c.x, c.width);
+        const TGlideStep step = GlideStepAt(TPlayingMap(c.settings), uint8_t(c.sounding), c.x, c.width, c.settings.bendRange);
         EXPECT_EQ(step, c.step) << "from " << c.sounding << " to x " << c.x << " range " << int(c.settings.bendRange)
                                 << ": " << int(step.note) << " " << step.bend << " " << step.handover;
     }
