@@ -1,8 +1,9 @@
 // The pad's event path through the main window's handlers, with the fake driver: a left-drag move
 // (note off, note on, caption as the window title, colour sample of the built-in picture), the same
-// over scale zones, gliding and with pressure after the attack, a move with the right button held over the picture's changing colours, and a
-// wheel notch.
+// over scale zones, gliding and with pressure after the attack, ten fingers gliding in MPE, a move with
+// the right button held over the picture's changing colours, and a wheel notch.
 #include "app/form_main.h"
+#include "app/performer.h"
 #include "app/port_selector.h"
 #include "app/program_paths.h"
 #include "tests/support/fake_midi_driver.h"
@@ -84,6 +85,26 @@ BENCHMARK_CAPTURE(LeftDragMove, Glide, expressive(TPitchMode::Glide, TAfterAttac
 BENCHMARK_CAPTURE(LeftDragMove, Pressure, expressive(TPitchMode::Steps, TAfterAttack::Pressure))
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
+
+// Ten fingers down in MPE with Glide over the same zones, moving in turn: a bend on the moving finger's
+// own channel on most moves, a handover past the range.
+void TouchVoicesMove(benchmark::State& state)
+{
+    WindowRig rig;
+    TPlayingSettings mpe = expressive(TPitchMode::Glide, TAfterAttack::None);
+    mpe.polyphony = TPolyphony::Mpe;
+    rig.form->SetPlaying(mpe);
+    TPerformer& performer = rig.form->Performer();
+    using Phase = TPerformer::TTouchPhase;
+    for (int32_t finger = 0; finger < 10; ++finger) performer.Touch(Phase::Press, finger, finger * 40, 100);
+    int64_t i = 0;
+    for (auto _ : state) {
+        rig.recycle(state, ++i);
+        const auto finger = int32_t(i % 10);
+        performer.Touch(Phase::Move, finger, int32_t((finger * 40 + i / 10) % 400), int32_t(i % 399));
+    }
+}
+BENCHMARK(TouchVoicesMove)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void RightHeldMove(benchmark::State& state)
 {

@@ -461,6 +461,33 @@ TEST_F(PlayingPanel, ShowsTheChoicesAndRefusesNumbersBeyondTheirRanges)
     EXPECT_EQ(form->Performer().Playing().velocityBottom, 20);
 }
 
+TEST_F(PlayingPanel, PolyphonyDisablesWhatItDoesNotUseKeepsItAndTheInstrumentGoesOutAtOnce)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    TPlayingPanel& panel = *form->TabSheetSettings->PanelPlaying;
+    chooseEntry(*panel.ComboBoxPitchMode, static_cast<int>(TPitchMode::Glide));
+    chooseEntry(*panel.ComboBoxInstrument, 41);
+    EXPECT_EQ(panel.ComboBoxInstrument->currentText(), "41 Violin");
+    EXPECT_EQ(sent().back(), program(40));
+    const auto enabled = [&] {
+        return std::vector<bool>{panel.ComboBoxPitchMode->isEnabled(), panel.SpinEditBendRange->isEnabled(),
+                                 panel.SpinEditMpeChannels->isEnabled(),
+                                 form->TabSheetSettings->SpinEditMidiOutChannel->isEnabled()};
+    };
+    EXPECT_EQ(enabled(), (std::vector<bool>{true, true, false, true}));
+    chooseEntry(*panel.ComboBoxPolyphony, static_cast<int>(TPolyphony::Poly));
+    EXPECT_EQ(enabled(), (std::vector<bool>{false, false, false, true}));
+    driver.clearRecords();
+    chooseEntry(*panel.ComboBoxPolyphony, static_cast<int>(TPolyphony::Mpe));
+    EXPECT_EQ(enabled(), (std::vector<bool>{true, false, true, false}));
+    EXPECT_EQ(form->Performer().Playing().pitchMode, TPitchMode::Glide);
+    const std::vector<Msg> messages = sent();
+    ASSERT_GE(messages.size(), 5u + 15 * 6 + 16);
+    EXPECT_EQ(std::vector<Msg>(messages.begin(), messages.begin() + 5), mpeZone(15));
+    EXPECT_EQ(messages.back(), program(40, 15));
+}
+
 TEST(AboutPage, HoldsTheManualAndAnExitButton)
 {
     ensureQtApplication();

@@ -117,6 +117,29 @@ TEST_F(BuiltinSynthOffline, ChannelTenPlaysDrumsAlsoAfterAReset)
     }
 }
 
+TEST_F(BuiltinSynthOffline, ChannelTenPlaysTheZonesInstrumentWhileAnMpeZoneCoversItThenDrumsAgain)
+{
+    const auto zoneOf = [this](uint8_t members) {
+        for (const auto& [controller, value] : {std::pair<uint8_t, uint8_t>{101, 0}, {100, 6}, {6, members}})
+            send(0xB0, controller, value);
+    };
+    for (bool drumsFirst : {false, true}) {
+        SCOPED_TRACE(drumsFirst);
+        if (drumsFirst) send(0x99, 42, 100);  // the kit already taken up
+        audio.render(1.0);
+        zoneOf(15);
+        send(0x99, 69, 100);
+        EXPECT_NEAR(pitchOfNextSecond(), 440.0, 3.0);
+        send(0x89, 69, 0);
+        zoneOf(0);
+        audio.render(2.0);
+        send(0x99, 42, 100);  // a closed hi-hat dies away though its key is held
+        audio.render(0.7);
+        EXPECT_LT(peakLevel(audio.render(0.3)), kSilent);
+        send(0x89, 42, 0);
+    }
+}
+
 TEST_F(BuiltinSynthOffline, PitchBendTakesItsLowSevenBitsFirst)
 {
     // 0x3000 is a quarter of the way up: one semitone with the default two-semitone range.
