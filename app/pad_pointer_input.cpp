@@ -1,11 +1,13 @@
 // The Pad page's mouse events, mapped onto ImagePadMouseDown, ImagePadMouseUp and ImagePadMouseMove,
-// and its touch points, mapped onto the performer's fingers.
+// its touch points, mapped onto the performer's fingers, and a pen's events, onto the performer's pen.
 #include "app/pad_pointer_input.h"
 
 #include "app/form_main.h"
 #include "app/performer.h"
 
+#include <QApplication>
 #include <QMouseEvent>
+#include <QTabletEvent>
 #include <QTouchEvent>
 #include <QWidget>
 
@@ -24,13 +26,20 @@ TPadPointerInput::TPadPointerInput(QWidget& page, TFormMain& form, TPerformer& p
 {
     page_.setMouseTracking(true);
     page_.setAttribute(Qt::WA_AcceptTouchEvents);
-    page_.installEventFilter(this);
+    // On the application rather than the page: a pen leaving the tablet is told to the application.
+    qApp->installEventFilter(this);
 }
 
 bool TPadPointerInput::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != &page_) return false;
     const QEvent::Type type = event->type();
+    if (type == QEvent::TabletLeaveProximity && watched == qApp) {
+        performer_.Pen(TPerformer::TPenPhase::Release, {});
+        return false;
+    }
+    if (watched != &page_) return false;
+    if (type == QEvent::TabletPress || type == QEvent::TabletMove || type == QEvent::TabletRelease)
+        return tablet(static_cast<QTabletEvent&>(*event));
     if (type == QEvent::TouchBegin || type == QEvent::TouchUpdate || type == QEvent::TouchEnd ||
         type == QEvent::TouchCancel)
         return touch(static_cast<QTouchEvent&>(*event));
@@ -75,6 +84,31 @@ bool TPadPointerInput::touch(QTouchEvent& event)
             }
         }
     }
+    event.accept();
+    return true;
+}
+
+// The tip is the pen's left button, its first side button the middle or right one. Moving out of the
+// window with the tip down ends the stroke, as lifting it does.
+bool TPadPointerInput::tablet(QTabletEvent& event)
+{
+    const QPoint at = event.position().toPoint();
+    const QInputDevice::Capabilities can = event.pointingDevice()->capabilities();
+    const auto axis = [&](QInputDevice::Capability capability, double value) {
+        return can.testFlag(capability) ? std::optional<double>(value) : std::nullopt;
+    };
+    const TPerformer::TPenPoint point{at.x(),
+                                      at.y(),
+                                      event.buttons().testAnyFlags(Qt::MiddleButton | Qt::RightButton),
+                                      axis(QInputDevice::Capability::Pressure, event.pressure()),
+                                      axis(QInputDevice::Capability::XTilt, event.xTilt()),
+                                      axis(QInputDevice::Capability::YTilt, event.yTilt())};
+    const bool inWindow = page_.window()->rect().contains(page_.mapTo(page_.window(), at));
+    using Phase = TPerformer::TPenPhase;
+    if (event.type() == QEvent::TabletPress) performer_.Pen(Phase::Press, point);
+    else if (event.type() == QEvent::TabletRelease || (!inWindow && event.buttons() != Qt::NoButton))
+        performer_.Pen(Phase::Release, point);
+    else performer_.Pen(event.buttons() == Qt::NoButton ? Phase::Hover : Phase::Move, point);
     event.accept();
     return true;
 }

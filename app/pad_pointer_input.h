@@ -2,11 +2,13 @@
 // client coordinates. Qt keeps delivering to the page while any button pressed on it is held; of the
 // events outside the page, only those of a left drag and every release reach the pad. Where the
 // performer plays fingers (Poly and MPE), each touch point goes to it as a voice of its own; elsewhere
-// a touch is left to Qt, which makes the first finger the mouse.
+// a touch is left to Qt, which makes the first finger the mouse. A pen's events go to the performer
+// with its pressure and tilt, and make no mouse events.
 #pragma once
 
 #include <QObject>
 
+class QTabletEvent;
 class QTouchEvent;
 class QWidget;
 class TFormMain;
@@ -14,7 +16,7 @@ class TPerformer;
 
 class TPadPointerInput : public QObject {
 public:
-    // Watches `page` (and is owned by it); `page` gets mouse tracking, so moves with no button count too.
+    // Watches `page`'s events (and is owned by it); `page` gets mouse tracking, so moves with no button count too.
     TPadPointerInput(QWidget& page, TFormMain& form, TPerformer& performer);
 
 protected:
@@ -22,6 +24,7 @@ protected:
 
 private:
     bool touch(QTouchEvent& event);
+    bool tablet(QTabletEvent& event);
 
     QWidget& page_;
     TFormMain& form_;

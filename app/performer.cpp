@@ -5,9 +5,12 @@
 #include "platform/exception.h"
 #include "pad/computer_keyboard.h"
 
+#include <utility>
+
 namespace {
 
 constexpr TVoiceSource kMouse{TVoiceKind::Mouse, 0};
+constexpr TVoiceSource kPen{TVoiceKind::Pen, 0};
 
 TVoiceSource keySource(uint32_t scanCode)
 {
@@ -108,11 +111,71 @@ void TPerformer::CancelTouches() noexcept
     runGuarded([this] { voices_.ReleaseKind(TVoiceKind::Touch); }, showError_);
 }
 
+void TPerformer::Pen(TPenPhase phase, const TPenPoint& at) noexcept
+{
+    runGuarded(
+        [&] {
+            switch (phase) {
+            case TPenPhase::Press: PenPress(at); break;
+            case TPenPhase::Move: PenMove(at); break;
+            case TPenPhase::Release: PenRelease(at); break;
+            case TPenPhase::Hover: PadMove(at.x, at.y); break;
+            }
+        },
+        showError_);
+}
+
+// In Mono the tip is the mouse's left button, the one voice they share; in Poly and MPE a voice of its own.
+void TPerformer::PenPress(const TPenPoint& at)
+{
+    if (penDown_ != PenDown::No) PenRelease(at);
+    if (at.sideButton) {
+        penDown_ = PenDown::Side;
+        return PadDown({false, true}, at.x, at.y);
+    }
+    penDown_ = PenDown::Tip;
+    const TVoicePoint point = PenPointAt(at);
+    if (Voiced()) {
+        voices_.Press(kPen, point);
+        return pad_.ShowPointer(at.x, at.y);
+    }
+    penTilt_ = {-1, -1};
+    SendTilt(sink_, Playing(), channel_, point, penTilt_);
+    pad_.SetPenPressure(at.pressure);
+    PadDown({true, false}, at.x, at.y);
+}
+
+void TPerformer::PenMove(const TPenPoint& at)
+{
+    if (penDown_ != PenDown::Tip) return PadMove(at.x, at.y);
+    const TVoicePoint point = PenPointAt(at);
+    if (Voiced()) {
+        voices_.Move(kPen, point);
+        return pad_.ShowPointer(at.x, at.y);
+    }
+    SendTilt(sink_, Playing(), channel_, point, penTilt_);
+    pad_.SetPenPressure(at.pressure);
+    PadMove(at.x, at.y);
+}
+
+void TPerformer::PenRelease(const TPenPoint& at)
+{
+    const PenDown down = std::exchange(penDown_, PenDown::No);
+    pad_.SetPenPressure(std::nullopt);
+    if (down == PenDown::Tip && Voiced()) {
+        voices_.Release(kPen);
+        return pad_.ShowPointer(at.x, at.y);
+    }
+    if (down != PenDown::No) PadUp({}, at.x, at.y);
+}
+
 // An error of either ending is shown first, through the same path as any other.
 void TPerformer::EndGestures() noexcept
 {
     if (heldKeys_.AnySounding()) runGuarded([this] { heldKeys_.ReleaseAll(); }, showError_);
     if (voices_.VoiceCount() > 0) runGuarded([this] { voices_.EndAll(); }, showError_);
+    penDown_ = PenDown::No;
+    pad_.SetPenPressure(std::nullopt);
     if (!leftCaptured_) return;
     leftCaptured_ = false;
     runGuarded([this] { pad_.ImagePadMouseUp(TShiftState{}, -1, -1); }, showError_);
@@ -171,4 +234,9 @@ void TPerformer::SendSetUp()
 TVoicePoint TPerformer::PointAt(int32_t x, int32_t y) const
 {
     return {x, y, host_.padWidth(), host_.padHeight()};
+}
+
+TVoicePoint TPerformer::PenPointAt(const TPenPoint& at) const
+{
+    return {at.x, at.y, host_.padWidth(), host_.padHeight(), at.pressure, at.tiltX, at.tiltY};
 }

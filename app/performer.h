@@ -32,6 +32,16 @@ public:
     bool PlaysTouch() const { return Voiced(); }
     void Touch(TTouchPhase phase, int32_t id, int32_t x, int32_t y) noexcept;
     void CancelTouches() noexcept;
+    // The pen over the pad: its tip touching plays as the left button, with its pressure after the
+    // attack and its tilt as controllers; its first side button held makes it the right button.
+    // Hovering moves the pointer; leaving ends what its tip plays.
+    enum class TPenPhase : uint8_t { Press, Move, Release, Hover };
+    struct TPenPoint {
+        int32_t x = 0, y = 0;
+        bool sideButton = false;
+        std::optional<double> pressure = {}, tiltX = {}, tiltY = {};
+    };
+    void Pen(TPenPhase phase, const TPenPoint& at) noexcept;
 
     // Ends a left drag (the pad sees the left released, with nothing held, at (-1, -1)) and the held
     // keys' notes: no release may come for them.
@@ -70,6 +80,10 @@ private:
 
     bool Voiced() const { return voices_.Polyphony() != TPolyphony::Mono; }
     TVoicePoint PointAt(int32_t x, int32_t y) const;
+    TVoicePoint PenPointAt(const TPenPoint& at) const;
+    void PenPress(const TPenPoint& at);
+    void PenMove(const TPenPoint& at);
+    void PenRelease(const TPenPoint& at);
 
     std::function<void(const std::exception&)> showError_;
     PadHost& host_;
@@ -80,4 +94,6 @@ private:
     TVoiceModel voices_;
     int32_t channel_ = 0;        // the chosen channel; in MPE the pad's wheel and colours use the manager's
     bool leftCaptured_ = false;  // a left press on the pad has not yet been released
+    enum class PenDown : uint8_t { No, Tip, Side } penDown_ = PenDown::No;
+    TTiltSent penTilt_{-1, -1};  // Mono: the pen's tilt controllers last sent on the channel
 };

@@ -1,8 +1,8 @@
 // The Playing panel's controls, laid out in the Settings page's style: labels over their controls,
-// rows 42 pixels apart, the panic button at the right end of the second row, the expression choices
-// in the fourth and the voices and the instrument in the fifth. Every letter of "Pitch", "MPE
-// channels", "MPE bend range" and "Instrument" has its use elsewhere, so their labels alone have no
-// accelerator.
+// rows 40 pixels apart, the panic button at the right end of the second row, the expression choices
+// in the fourth, the voices in the fifth and the pen's tilt and the instrument in the sixth. Every
+// letter of "Pitch", "MPE channels", "MPE bend range", "Tilt X CC", "Tilt Y CC" and "Instrument" has
+// its use elsewhere, so their labels alone have no accelerator.
 #include "app/playing_panel.h"
 
 #include "app/general_midi_programs.h"
@@ -22,6 +22,12 @@
 
 namespace {
 
+// The top of each row's controls, labels above them.
+constexpr int row(int index)
+{
+    return 36 + 40 * index;
+}
+
 // A spin edit's value brought into its range, as leaving the field would show it.
 uint8_t spinValue(const TSpinEdit& spin)
 {
@@ -36,8 +42,8 @@ QLabel* labelOf(const QWidget* control)
 }
 
 // A row whose labels are wider than their controls: each control and its label start past the label
-// and control before them, and the last control reaches the row's right end.
-void flowRow(std::initializer_list<QWidget*> controls)
+// and control before them; with `stretchLast` the last control reaches the row's right end.
+void flowRow(std::initializer_list<QWidget*> controls, bool stretchLast)
 {
     constexpr int gap = 8, rightEnd = 369;
     int x = (*controls.begin())->x();
@@ -48,7 +54,14 @@ void flowRow(std::initializer_list<QWidget*> controls)
         x = std::max(control->geometry().right(), label->geometry().right()) + 1 + gap;
     }
     QWidget* last = *std::prev(controls.end());
-    last->resize(rightEnd - last->x(), last->height());
+    if (stretchLast) last->resize(rightEnd - last->x(), last->height());
+}
+
+// A list whose first entry is "None" and the others the numbers from 0.
+std::optional<uint8_t> entryOrNone(const QComboBox& list)
+{
+    if (list.currentIndex() <= 0) return std::nullopt;
+    return static_cast<uint8_t>(list.currentIndex() - 1);
 }
 
 uint8_t listIndex(const QComboBox& list)
@@ -61,7 +74,7 @@ uint8_t listIndex(const QComboBox& list)
 TPlayingPanel::TPlayingPanel() : QGroupBox("Playing")
 {
     setObjectName("PanelPlaying");
-    setFixedHeight(240);
+    setFixedHeight(row(5) + 28);
     const auto list = [this](const char* name, const char* labelName, const QString& caption, QRect bounds) {
         auto* control = named(new QComboBox(this), name);
         control->setGeometry(bounds);
@@ -75,56 +88,66 @@ TPlayingPanel::TPlayingPanel() : QGroupBox("Playing")
         makeLabel(labelName, caption, {at.x(), at.y() - 16, 40, 13}, this)->setBuddy(control);
         return control;
     };
-    ComboBoxNoteLow = list("ComboBoxNoteLow", "LabelNoteLow", "&Lowest note", {24, 40, 80, 21});
-    ComboBoxNoteHigh = list("ComboBoxNoteHigh", "LabelNoteHigh", "&Highest note", {112, 40, 80, 21});
+    ComboBoxNoteLow = list("ComboBoxNoteLow", "LabelNoteLow", "&Lowest note", {24, row(0), 80, 21});
+    ComboBoxNoteHigh = list("ComboBoxNoteHigh", "LabelNoteHigh", "&Highest note", {112, row(0), 80, 21});
     for (int note = 0; note <= 127; ++note) {
         const QString entry = QString::fromStdString(NoteName(note)) + QString(" (%1)").arg(note);
         ComboBoxNoteLow->addItem(entry);
         ComboBoxNoteHigh->addItem(entry);
     }
-    ComboBoxScale = list("ComboBoxScale", "LabelScale", "Sc&ale", {200, 40, 113, 21});
+    ComboBoxScale = list("ComboBoxScale", "LabelScale", "Sc&ale", {200, row(0), 113, 21});
     for (int scale = 0; scale < kScaleCount; ++scale)
         ComboBoxScale->addItem(latin1Text(ScaleName(TScale(scale))));
-    ComboBoxScaleRoot = list("ComboBoxScaleRoot", "LabelScaleRoot", "R&oot", {321, 40, 48, 21});
+    ComboBoxScaleRoot = list("ComboBoxScaleRoot", "LabelScaleRoot", "R&oot", {321, row(0), 48, 21});
     for (int root = 0; root < 12; ++root)
         ComboBoxScaleRoot->addItem(latin1Text(RootName(root)));
 
-    SpinEditVelocityTop = spin("SpinEditVelocityTop", "LabelVelocityTop", "Velocity &top", {24, 82}, 127);
-    SpinEditVelocityBottom = spin("SpinEditVelocityBottom", "LabelVelocityBottom", "Velocity &bottom", {112, 82}, 127);
+    SpinEditVelocityTop = spin("SpinEditVelocityTop", "LabelVelocityTop", "Velocity &top", {24, row(1)}, 127);
+    SpinEditVelocityBottom = spin("SpinEditVelocityBottom", "LabelVelocityBottom", "Velocity &bottom", {112, row(1)}, 127);
     SpinEditWheelController =
-        spin("SpinEditWheelController", "LabelWheelController", "&Wheel CC", {24, 124}, kHighestController);
+        spin("SpinEditWheelController", "LabelWheelController", "&Wheel CC", {24, row(2)}, kHighestController);
     SpinEditRedController =
-        spin("SpinEditRedController", "LabelRedController", "&Red CC", {112, 124}, kHighestController);
+        spin("SpinEditRedController", "LabelRedController", "&Red CC", {112, row(2)}, kHighestController);
     SpinEditGreenController =
-        spin("SpinEditGreenController", "LabelGreenController", "&Green CC", {200, 124}, kHighestController);
+        spin("SpinEditGreenController", "LabelGreenController", "&Green CC", {200, row(2)}, kHighestController);
     SpinEditBlueController =
-        spin("SpinEditBlueController", "LabelBlueController", "Bl&ue CC", {288, 124}, kHighestController);
+        spin("SpinEditBlueController", "LabelBlueController", "Bl&ue CC", {288, row(2)}, kHighestController);
     BitBtnPanic = named(new QPushButton("Pa&nic", this), "BitBtnPanic");
-    BitBtnPanic->setGeometry(296, 80, 73, 25);
+    BitBtnPanic->setGeometry(296, row(1) - 2, 73, 25);
     const auto addChoices = [](QComboBox* control, auto last) {
         for (int i = 0; i <= static_cast<int>(last); ++i)
             control->addItem(latin1Text(ChoiceName(decltype(last)(i))));
         return control;
     };
-    ComboBoxVelocityCurve = addChoices(list("ComboBoxVelocityCurve", "LabelVelocityCurve", "Cur&ve", {216, 82, 72, 21}),
+    ComboBoxVelocityCurve = addChoices(list("ComboBoxVelocityCurve", "LabelVelocityCurve", "Cur&ve", {216, row(1), 72, 21}),
                                        TVelocityCurve::Hard);
     ComboBoxPitchMode =
-        addChoices(list("ComboBoxPitchMode", "LabelPitchMode", "Pitch", {24, 166, 80, 21}), TPitchMode::Glide);
-    SpinEditBendRange = spin("SpinEditBendRange", "LabelBendRange", "Ben&d range", {112, 166}, kHighestBendRange,
+        addChoices(list("ComboBoxPitchMode", "LabelPitchMode", "Pitch", {24, row(3), 80, 21}), TPitchMode::Glide);
+    SpinEditBendRange = spin("SpinEditBendRange", "LabelBendRange", "Ben&d range", {112, row(3)}, kHighestBendRange,
                              kLowestBendRange);
     ComboBoxAfterAttack =
-        addChoices(list("ComboBoxAfterAttack", "LabelAfterAttack", "A&fter the attack", {200, 166, 105, 21}),
+        addChoices(list("ComboBoxAfterAttack", "LabelAfterAttack", "A&fter the attack", {200, row(3), 105, 21}),
                    TAfterAttack::Controller);
     SpinEditAfterAttackController = spin("SpinEditAfterAttackController", "LabelAfterAttackController", "Aft&er CC",
-                                         {312, 166}, kHighestController);
+                                         {312, row(3)}, kHighestController);
     ComboBoxPolyphony =
-        addChoices(list("ComboBoxPolyphony", "LabelPolyphony", "Pol&yphony", {24, 208, 72, 21}), TPolyphony::Mpe);
+        addChoices(list("ComboBoxPolyphony", "LabelPolyphony", "Pol&yphony", {24, row(4), 72, 21}), TPolyphony::Mpe);
     SpinEditMpeChannels =
-        spin("SpinEditMpeChannels", "LabelMpeChannels", "MPE channels", {104, 208}, kHighestMpeChannels, 1);
-    SpinEditMpeBendRange = spin("SpinEditMpeBendRange", "LabelMpeBendRange", "MPE bend range", {176, 208},
+        spin("SpinEditMpeChannels", "LabelMpeChannels", "MPE channels", {104, row(4)}, kHighestMpeChannels, 1);
+    SpinEditMpeBendRange = spin("SpinEditMpeBendRange", "LabelMpeBendRange", "MPE bend range", {176, row(4)},
                                 kHighestMpeBendRange, kLowestBendRange);
-    ComboBoxInstrument = list("ComboBoxInstrument", "LabelInstrument", "Instrument", {256, 208, 113, 21});
-    flowRow({ComboBoxPolyphony, SpinEditMpeChannels, SpinEditMpeBendRange, ComboBoxInstrument});
+    flowRow({ComboBoxPolyphony, SpinEditMpeChannels, SpinEditMpeBendRange}, false);
+    const auto controllerOrNone = [&](const char* name, const char* labelName, const char* caption) {
+        QComboBox* control = list(name, labelName, caption, {24, row(5), 56, 21});
+        control->addItem("None");
+        for (int controller = 0; controller <= kHighestController; ++controller)
+            control->addItem(QString::number(controller));
+        return control;
+    };
+    ComboBoxPenTiltXController = controllerOrNone("ComboBoxPenTiltXController", "LabelPenTiltXController", "Tilt X CC");
+    ComboBoxPenTiltYController = controllerOrNone("ComboBoxPenTiltYController", "LabelPenTiltYController", "Tilt Y CC");
+    ComboBoxInstrument = list("ComboBoxInstrument", "LabelInstrument", "Instrument", {24, row(5), 113, 21});
+    flowRow({ComboBoxPenTiltXController, ComboBoxPenTiltYController, ComboBoxInstrument}, true);
     ComboBoxInstrument->addItem("None");
     for (int program = 0; program < GeneralMidiProgramCount; ++program)
         ComboBoxInstrument->addItem(QString("%1 %2").arg(program + 1).arg(generalMidiProgramName(program)));
@@ -137,7 +160,8 @@ TPlayingPanel::TPlayingPanel() : QGroupBox("Playing")
 void TPlayingPanel::connectControls()
 {
     for (QComboBox* list : {ComboBoxNoteLow, ComboBoxNoteHigh, ComboBoxScale, ComboBoxScaleRoot, ComboBoxVelocityCurve,
-                            ComboBoxPitchMode, ComboBoxAfterAttack, ComboBoxPolyphony, ComboBoxInstrument})
+                            ComboBoxPitchMode, ComboBoxAfterAttack, ComboBoxPolyphony, ComboBoxInstrument,
+                            ComboBoxPenTiltXController, ComboBoxPenTiltYController})
         connect(list, &QComboBox::activated, this, [this, list] { emit Changed(list); });
     for (TSpinEdit* spin : {SpinEditVelocityTop, SpinEditVelocityBottom, SpinEditWheelController,
                             SpinEditRedController, SpinEditGreenController, SpinEditBlueController, SpinEditBendRange,
@@ -171,7 +195,9 @@ TPlayingSettings TPlayingPanel::Read(const QObject* changed) const
     settings.polyphony = static_cast<TPolyphony>(listIndex(*ComboBoxPolyphony));
     settings.mpeChannels = spinValue(*SpinEditMpeChannels);
     settings.mpeBendRange = spinValue(*SpinEditMpeBendRange);
-    if (const int entry = ComboBoxInstrument->currentIndex(); entry > 0) settings.program = static_cast<uint8_t>(entry - 1);
+    settings.program = entryOrNone(*ComboBoxInstrument);
+    settings.penTiltXController = entryOrNone(*ComboBoxPenTiltXController);
+    settings.penTiltYController = entryOrNone(*ComboBoxPenTiltYController);
     return settings;
 }
 
@@ -186,7 +212,10 @@ void TPlayingPanel::Show(const TPlayingSettings& settings)
     ComboBoxPitchMode->setCurrentIndex(static_cast<int>(settings.pitchMode));
     ComboBoxAfterAttack->setCurrentIndex(static_cast<int>(settings.afterAttack));
     ComboBoxPolyphony->setCurrentIndex(static_cast<int>(settings.polyphony));
-    ComboBoxInstrument->setCurrentIndex(settings.program ? *settings.program + 1 : 0);
+    for (const auto& [list, value] : {std::pair{ComboBoxInstrument, settings.program},
+                                      {ComboBoxPenTiltXController, settings.penTiltXController},
+                                      {ComboBoxPenTiltYController, settings.penTiltYController}})
+        list->setCurrentIndex(value ? *value + 1 : 0);
     // What a polyphony does not use shows disabled and keeps its value: one bend per channel in Poly,
     // each voice's own bend range in MPE.
     const bool mono = settings.polyphony == TPolyphony::Mono, mpe = settings.polyphony == TPolyphony::Mpe;

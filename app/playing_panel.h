@@ -1,5 +1,6 @@
 // TPlayingPanel: the Settings page's Playing panel. It shows the pad's playing choices (note range and
-// scale, velocity range and curve, controller numbers, expression, polyphony and instrument) and reads
+// scale, velocity range and curve, controller numbers, expression, polyphony, the pen's tilt and the
+// instrument) and reads
 // them back as the user changes them; it also holds the Panic button.
 #pragma once
 
@@ -35,6 +36,8 @@ public:
     QComboBox* ComboBoxPolyphony = nullptr;
     TSpinEdit* SpinEditMpeChannels = nullptr;
     TSpinEdit* SpinEditMpeBendRange = nullptr;
+    QComboBox* ComboBoxPenTiltXController = nullptr;  // "None", then the controllers from 0
+    QComboBox* ComboBoxPenTiltYController = nullptr;
     QComboBox* ComboBoxInstrument = nullptr;  // "None", then the General MIDI programs from 1
     QPushButton* BitBtnPanic = nullptr;
 

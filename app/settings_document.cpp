@@ -35,7 +35,7 @@ constexpr NumberKey kMpeKeys[]{
     {"MpeChannels", &TPlayingSettings::mpeChannels, kHighestMpeChannels, 1},
     {"MpeBendRange", &TPlayingSettings::mpeBendRange, kHighestMpeBendRange, kLowestBendRange},
 };
-const std::string kNoProgram = "None";
+const std::string kNone = "None";
 
 // A choice stored by its name; an unknown name gives the default.
 template <class Choice>
@@ -44,14 +44,14 @@ Choice readChoice(const TSettingsFile& settings, const char* key, Choice current
     return ChoiceNamed<Choice>(settings.ReadString(section, key, std::string(ChoiceName(current)))).value_or(Choice{});
 }
 
-// A program number held to 0..127; "None", or what is no number, is no program.
-std::optional<uint8_t> readProgram(const TSettingsFile& settings, const std::optional<uint8_t>& current)
+// A number held to 0..highest, or none: "None", or what is no number, is none.
+std::optional<uint8_t> readOptional(const TSettingsFile& settings, const char* key, const std::optional<uint8_t>& current,
+                                    int32_t highest)
 {
-    const std::string text =
-        settings.ReadString(section, "Program", current ? std::to_string(*current) : kNoProgram);
-    const std::optional<int32_t> program = parseInt32(text, true);
-    if (!program) return std::nullopt;
-    return static_cast<uint8_t>(std::clamp(*program, 0, 127));
+    const std::string text = settings.ReadString(section, key, current ? std::to_string(*current) : kNone);
+    const std::optional<int32_t> number = parseInt32(text, true);
+    if (!number) return std::nullopt;
+    return static_cast<uint8_t>(std::clamp(*number, 0, highest));
 }
 
 TPlayingSettings readPlaying(const TSettingsFile& settings, const TPlayingSettings& current)
@@ -75,7 +75,9 @@ TPlayingSettings readPlaying(const TSettingsFile& settings, const TPlayingSettin
     stored.afterAttack = readChoice(settings, "AfterAttack", current.afterAttack);
     stored.velocityCurve = readChoice(settings, "VelocityCurve", current.velocityCurve);
     stored.polyphony = readChoice(settings, "Polyphony", current.polyphony);
-    stored.program = readProgram(settings, current.program);
+    stored.program = readOptional(settings, "Program", current.program, 127);
+    stored.penTiltXController = readOptional(settings, "PenTiltXController", current.penTiltXController, kHighestController);
+    stored.penTiltYController = readOptional(settings, "PenTiltYController", current.penTiltYController, kHighestController);
     return stored;
 }
 
@@ -104,7 +106,12 @@ void writePlaying(TSettingsFile& settings, const TPlayingSettings& playing)
     writeNumbers(kExpressionKeys);
     writeChoice("Polyphony", playing.polyphony, defaults.polyphony);
     writeNumbers(kMpeKeys);
-    write("Program", playing.program ? std::to_string(*playing.program) : kNoProgram, !playing.program);
+    const auto writeOptional = [&](const char* key, const std::optional<uint8_t>& value) {
+        write(key, value ? std::to_string(*value) : kNone, !value);
+    };
+    writeOptional("Program", playing.program);
+    writeOptional("PenTiltXController", playing.penTiltXController);
+    writeOptional("PenTiltYController", playing.penTiltYController);
 }
 
 } // namespace

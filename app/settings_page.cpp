@@ -20,7 +20,7 @@ TSettingsPage::TSettingsPage(const TPadImage& image)
     setObjectName("TabSheetSettings");
     Panel1 = named(new QFrame(this), "Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setFixedHeight(129);
+    Panel1->setFixedHeight(118);
     PanelPlaying = new TPlayingPanel;
     auto* layout = fillingLayout(this);
     layout->addWidget(Panel1);

@@ -1,7 +1,8 @@
 // The pad's event path through the main window's handlers, with the fake driver: a left-drag move
 // (note off, note on, caption as the window title, colour sample of the built-in picture), the same
 // over scale zones, gliding and with pressure after the attack, ten fingers gliding in MPE, a move with
-// the right button held over the picture's changing colours, and a wheel notch.
+// the right button held over the picture's changing colours, a pen drag with pressure and tilt, and a
+// wheel notch.
 #include "app/form_main.h"
 #include "app/performer.h"
 #include "app/port_selector.h"
@@ -105,6 +106,27 @@ void TouchVoicesMove(benchmark::State& state)
     }
 }
 BENCHMARK(TouchVoicesMove)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// A pen's tip dragged along the diagonal with its pressure as channel pressure and its tilt as two
+// controllers, all three changing on every move.
+void PenDragMove(benchmark::State& state)
+{
+    WindowRig rig;
+    TPlayingSettings playing = expressive(TPitchMode::Steps, TAfterAttack::Pressure);
+    playing.penTiltXController = 16;
+    playing.penTiltYController = 17;
+    rig.form->SetPlaying(playing);
+    TPerformer& performer = rig.form->Performer();
+    using Phase = TPerformer::TPenPhase;
+    performer.Pen(Phase::Press, {0, 0, false, 0.5, 0.0, 0.0});
+    int64_t i = 0;
+    for (auto _ : state) {
+        rig.recycle(state, ++i);
+        const double swing = double(i % 120);
+        performer.Pen(Phase::Move, {int32_t(i % 400), int32_t(i % 399), false, swing / 120, swing - 60, 60 - swing});
+    }
+}
+BENCHMARK(PenDragMove)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void RightHeldMove(benchmark::State& state)
 {

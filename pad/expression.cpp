@@ -3,6 +3,7 @@
 
 #include "pad/playing.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -56,4 +57,15 @@ uint8_t CurvedVelocity(TVelocityCurve curve, int32_t linear, int32_t bottom, int
     const double bent =
         curve == TVelocityCurve::Soft ? std::copysign(std::sqrt(above * span), span) : above * above / span;
     return static_cast<uint8_t>(bottom + std::lround(bent));
+}
+
+uint8_t PressureLevel(double pressure, TVelocityCurve curve, int32_t bottom, int32_t top)
+{
+    const long linear = bottom + std::lround((top - bottom) * std::clamp(pressure, 0.0, 1.0));
+    return CurvedVelocity(curve, static_cast<int32_t>(linear), bottom, top);
+}
+
+uint8_t TiltLevel(double degrees)
+{
+    return static_cast<uint8_t>(std::clamp(std::lround((degrees + 60) * 127 / 120), 0L, 127L));
 }

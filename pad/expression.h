@@ -31,3 +31,8 @@ std::optional<Choice> ChoiceNamed(std::string_view name);
 // place from bottom (0) to top (1), Soft gives bottom + round((top − bottom) × √u), Hard
 // bottom + round((top − bottom) × u²).
 uint8_t CurvedVelocity(TVelocityCurve curve, int32_t linear, int32_t bottom, int32_t top);
+// A pen's pressure (0 none .. 1 full) as the value after the attack: bottom + round((top − bottom) ×
+// pressure), bent by the curve, so no pressure gives the bottom velocity's value and full the top's.
+uint8_t PressureLevel(double pressure, TVelocityCurve curve, int32_t bottom, int32_t top);
+// A pen's tilt in degrees as a controller value: round((tilt + 60) × 127 ÷ 120) held to 0..127, 64 upright.
+uint8_t TiltLevel(double degrees);

@@ -67,6 +67,7 @@ void TPadController::ImagePadMouseMove(int32_t x, int32_t y)
             SetPosition(x, y);
             if (IsGliding() && state_.noteSounding) {
                 if (TakePositionChanged()) Glide();
+                else SendAfterAttack(false);  // a pen pressing harder on the spot
             } else if (TakeNoteChanged()) {
                 EndNoteAndPlay();
             } else {
@@ -329,12 +330,14 @@ void TPadController::SendBend(uint16_t bend)
     state_.expressionChannel = state_.channel;
 }
 
-// The height as the held note's second axis: at its attack, then whenever it changes.
+// The height, or a pen's pressure, as the held note's second axis: at its attack, then whenever it changes.
 void TPadController::SendAfterAttack(bool atAttack)
 {
     const TPlayingSettings& settings = playing_.Settings();
     if (settings.afterAttack == TAfterAttack::None || !(atAttack || state_.noteSounding) || !IsMidiOutOpen()) return;
-    const uint8_t value = playing_.VelocityAt(state_.y, host_.padHeight());
+    const uint8_t value = penPressure_ ? PressureLevel(*penPressure_, settings.velocityCurve, settings.velocityBottom,
+                                                       settings.velocityTop)
+                                       : playing_.VelocityAt(state_.y, host_.padHeight());
     if (!atAttack && value == state_.afterAttack) return;
     state_.afterAttack = value;
     state_.expressionChannel = state_.channel;

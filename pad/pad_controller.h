@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 // What the controller reads from and writes to the window; the window implements it.
@@ -57,6 +58,9 @@ public:
     void ImagePadMouseUp(TShiftState shift, int32_t x, int32_t y);
     void ImagePadMouseMove(int32_t x, int32_t y);
     void FormMouseWheel(int32_t wheelDelta);
+    // A pen's tip pressure (0..1) drives the after-the-attack axis instead of the height until it is
+    // taken away again (nothing).
+    void SetPenPressure(std::optional<double> pressure) { penPressure_ = pressure; }
     // A pointer whose notes another source plays: the caption follows it, and so do the colours while
     // the right button is held.
     void ShowPointer(int32_t x, int32_t y);
@@ -115,4 +119,5 @@ private:
     char caption_[112] = {};   // formatted, not yet written when captionLength_ > 0
     int captionLength_ = 0;
     TPlayingMap playing_;
+    std::optional<double> penPressure_;
 };

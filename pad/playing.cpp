@@ -84,7 +84,8 @@ TPlayingMap::TPlayingMap(const TPlayingSettings& settings) : settings_(settings)
         ChoiceName(settings.afterAttack).empty() || !controller(settings.afterAttackController) ||
         ChoiceName(settings.velocityCurve).empty() || ChoiceName(settings.polyphony).empty() ||
         settings.mpeChannels < 1 || settings.mpeChannels > kHighestMpeChannels || settings.mpeBendRange < 1 ||
-        settings.mpeBendRange > kHighestMpeBendRange || settings.program.value_or(0) > 127)
+        settings.mpeBendRange > kHighestMpeBendRange || settings.program.value_or(0) > 127 ||
+        !controller(settings.penTiltXController.value_or(0)) || !controller(settings.penTiltYController.value_or(0)))
         throw ERangeError();
     if (settings.noteLow == 0 && settings.noteHigh == 127 && settings.scale == TScale::Chromatic) return;
     const uint16_t scale = kScales.at(static_cast<size_t>(settings.scale)).steps;

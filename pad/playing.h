@@ -41,6 +41,7 @@ struct TPlayingSettings {
     uint8_t mpeChannels = kHighestMpeChannels;  // member channels, 1..kHighestMpeChannels
     uint8_t mpeBendRange = 48;                  // the member channels' bend range, 1..kHighestMpeBendRange
     std::optional<uint8_t> program = {};        // the instrument, 0..127; none sends no program change
+    std::optional<uint8_t> penTiltXController = {}, penTiltYController = {};  // 0..kHighestController
 
     bool operator==(const TPlayingSettings&) const = default;
 };

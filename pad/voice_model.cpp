@@ -18,6 +18,21 @@ constexpr uint8_t kManagerChannel = 0;
 
 } // namespace
 
+void SendTilt(TMessageSink& sink, const TPlayingSettings& settings, int32_t channel, const TVoicePoint& at,
+              TTiltSent& sent)
+{
+    const std::pair<const std::optional<uint8_t>&, const std::optional<double>&> axes[]{
+        {settings.penTiltXController, at.tiltX}, {settings.penTiltYController, at.tiltY}};
+    for (size_t axis = 0; axis < 2; ++axis) {
+        const auto& [controller, tilt] = axes[axis];
+        if (!controller || !tilt) continue;
+        const uint8_t value = TiltLevel(*tilt);
+        if (value == sent[axis]) continue;
+        sent[axis] = value;
+        sink.Send(status(kControlChange, channel), *controller, value);
+    }
+}
+
 void TVoiceModel::SetPlaying(const TPlayingSettings& settings, int32_t channel)
 {
     if (channel < 0 || channel > 15) throw ERangeError();
@@ -41,6 +56,7 @@ void TVoiceModel::Press(TVoiceSource source, const TVoicePoint& at)
     if (voice == nullptr) return;
     voice->source = source;
     voice->channel = TakeChannel();
+    voice->tilt = {-1, -1};
     StartAt(*voice, at);
 }
 
@@ -52,36 +68,37 @@ void TVoiceModel::PressNote(TVoiceSource source, uint8_t note, uint8_t velocity)
     voice->source = source;
     voice->channel = TakeChannel();
     voice->x = voice->y = -1;
-    Start(*voice, note, velocity, kBendCentre, -1);
+    Start(*voice, note, velocity, kBendCentre, -1, nullptr);
 }
 
 void TVoiceModel::Move(TVoiceSource source, const TVoicePoint& at)
 {
     Voice* voice = find(source);
-    if (voice == nullptr || voice->source.kind == TVoiceKind::Key || (at.x == voice->x && at.y == voice->y)) return;
-    voice->x = at.x;
-    voice->y = at.y;
+    if (voice == nullptr || voice->source.kind == TVoiceKind::Key) return;
     const TPlayingSettings& settings = map_.Settings();
-    if (IsMpe() && IsGliding()) {
-        const TGlideStep step = GlideStepAt(map_, voice->note, at.x, at.width, settings.mpeBendRange);
-        if (step.handover) {
+    if (at.x != voice->x || at.y != voice->y) {
+        voice->x = at.x;
+        voice->y = at.y;
+        if (IsMpe() && IsGliding()) {
+            const TGlideStep step = GlideStepAt(map_, voice->note, at.x, at.width, settings.mpeBendRange);
+            if (step.handover) {
+                EndNote(*voice);
+                return StartAt(*voice, at);
+            }
+            if (step.bend != voice->bend) {
+                voice->bend = step.bend;
+                Send(kPitchBend, voice->channel, step.bend & 0x7F, static_cast<uint8_t>(step.bend >> 7));
+            }
+        } else if ((map_.IsContinuous() && settings.afterAttack == TAfterAttack::None) ||
+                   map_.NoteAt(at.x, at.width) != voice->note) {
+            // As a left drag: a new note wherever the note changes, or at every move with no zones or axis.
             EndNote(*voice);
-            StartAt(*voice, at);
-            return;
+            return StartAt(*voice, at);
         }
-        if (step.bend != voice->bend) {
-            voice->bend = step.bend;
-            Send(kPitchBend, voice->channel, step.bend & 0x7F, static_cast<uint8_t>(step.bend >> 7));
-        }
-    } else if ((map_.IsContinuous() && settings.afterAttack == TAfterAttack::None) ||
-               map_.NoteAt(at.x, at.width) != voice->note) {
-        // As a left drag: a new note wherever the note changes, or at every move with no zones or axis.
-        EndNote(*voice);
-        StartAt(*voice, at);
-        return;
     }
+    SendTilt(sink_, settings, voice->channel, at, voice->tilt);
     if (settings.afterAttack == TAfterAttack::None) return;
-    const uint8_t value = map_.VelocityAt(at.y, at.height);
+    const uint8_t value = AfterAttackAt(at);
     if (value != voice->afterAttack) SendAfterAttack(*voice, value);
 }
 
@@ -182,14 +199,15 @@ void TVoiceModel::StartAt(Voice& voice, const TVoicePoint& at)
     const uint8_t velocity = std::max(map_.VelocityAt(at.y, at.height), uint8_t{1});
     const uint16_t bend =
         IsMpe() && IsGliding() ? GlideStepAt(map_, note, at.x, at.width, settings.mpeBendRange).bend : kBendCentre;
-    const int16_t afterAttack = settings.afterAttack == TAfterAttack::None ? -1 : map_.VelocityAt(at.y, at.height);
-    Start(voice, note, velocity, bend, afterAttack);
+    const int16_t afterAttack = settings.afterAttack == TAfterAttack::None ? -1 : AfterAttackAt(at);
+    Start(voice, note, velocity, bend, afterAttack, &at);
 }
 
 // In MPE the note's own bend and first after-attack value come before its note on, so it starts
 // exactly as it is meant to sound. In Poly a controller comes first too, for synths that read it at the
-// attack, while key pressure needs its note sounding.
-void TVoiceModel::Start(Voice& voice, uint8_t note, uint8_t velocity, uint16_t bend, int16_t afterAttack)
+// attack, while key pressure needs its note sounding. A pen's tilt controllers lead in both.
+void TVoiceModel::Start(Voice& voice, uint8_t note, uint8_t velocity, uint16_t bend, int16_t afterAttack,
+                        const TVoicePoint* at)
 {
     if (!voice.active) ++voiceCount_;
     voice.active = true;
@@ -199,6 +217,7 @@ void TVoiceModel::Start(Voice& voice, uint8_t note, uint8_t velocity, uint16_t b
     voice.afterAttack = -1;
     voice.bend = bend;
     const int32_t channel = voice.channel;
+    if (at != nullptr) SendTilt(sink_, map_.Settings(), channel, *at, voice.tilt);
     if (IsMpe()) {
         Send(kPitchBend, channel, bend & 0x7F, static_cast<uint8_t>(bend >> 7));
         if (afterAttack >= 0) SendAfterAttack(voice, static_cast<uint8_t>(afterAttack));
@@ -260,6 +279,14 @@ void TVoiceModel::SendProgram()
     if (!IsMpe()) return Send(kProgramChange, channel_, *settings.program, 0);
     for (int32_t channel = kManagerChannel; channel <= settings.mpeChannels; ++channel)
         Send(kProgramChange, channel, *settings.program, 0);
+}
+
+uint8_t TVoiceModel::AfterAttackAt(const TVoicePoint& at) const
+{
+    const TPlayingSettings& settings = map_.Settings();
+    if (at.pressure)
+        return PressureLevel(*at.pressure, settings.velocityCurve, settings.velocityBottom, settings.velocityTop);
+    return map_.VelocityAt(at.y, at.height);
 }
 
 void TVoiceModel::Send(uint8_t kind, int32_t channel, uint8_t data1, uint8_t data2)

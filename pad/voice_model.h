@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // Where one channel message goes.
 class TMessageSink {
@@ -19,18 +20,26 @@ public:
     virtual void Send(uint8_t status, uint8_t data1, uint8_t data2) = 0;
 };
 
-// Who plays a voice: the mouse, a finger by its touch point id, a key by its scan code.
-enum class TVoiceKind : uint8_t { Mouse, Touch, Key };
+// Who plays a voice: the mouse, a finger by its touch point id, a key by its scan code, the pen.
+enum class TVoiceKind : uint8_t { Mouse, Touch, Key, Pen };
 struct TVoiceSource {
     TVoiceKind kind = TVoiceKind::Mouse;
     int32_t id = 0;
     bool operator==(const TVoiceSource&) const = default;
 };
 
-// A point of the pad and the pad's size.
+// A point of the pad and the pad's size, with what a pen adds where it reports it: the tip's pressure
+// (0..1), which then drives the after-the-attack axis instead of the height, and its tilt in degrees.
 struct TVoicePoint {
     int32_t x = 0, y = 0, width = 1, height = 1;
+    std::optional<double> pressure = {}, tiltX = {}, tiltY = {};
 };
+
+// The pen's tilt controllers' values last sent, -1 none.
+using TTiltSent = std::array<int16_t, 2>;
+// Sends on `channel` each tilt controller chosen whose value differs from the one last sent.
+void SendTilt(TMessageSink& sink, const TPlayingSettings& settings, int32_t channel, const TVoicePoint& at,
+              TTiltSent& sent);
 
 class TVoiceModel {
 public:
@@ -71,6 +80,7 @@ private:
         uint8_t note = 0, velocity = 0;
         uint8_t channel = 0;
         int16_t afterAttack = -1;  // last after-attack value sent, -1 none
+        TTiltSent tilt{-1, -1};
         uint16_t bend = 0;
         int32_t x = 0, y = 0;
         uint32_t started = 0;      // the clock at its note on: the oldest is stolen first
@@ -82,11 +92,13 @@ private:
     bool IsMpe() const { return Polyphony() == TPolyphony::Mpe; }
     bool IsGliding() const { return map_.Settings().pitchMode == TPitchMode::Glide; }
     uint8_t TakeChannel();
-    void Start(Voice& voice, uint8_t note, uint8_t velocity, uint16_t bend, int16_t afterAttack);
+    void Start(Voice& voice, uint8_t note, uint8_t velocity, uint16_t bend, int16_t afterAttack,
+               const TVoicePoint* at);
     void StartAt(Voice& voice, const TVoicePoint& at);
     void EndNote(Voice& voice);
     void End(Voice& voice);
     void SendAfterAttack(Voice& voice, uint8_t value);
+    uint8_t AfterAttackAt(const TVoicePoint& at) const;
     void SendZone(uint8_t members);
     void SendProgram();
     void Send(uint8_t kind, int32_t channel, uint8_t data1, uint8_t data2);

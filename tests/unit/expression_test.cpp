@@ -100,6 +100,27 @@ TEST(VelocityCurves, FollowTheHeightBetweenTheBottomAndTopVelocities)
     }
 }
 
+TEST(PenAxes, PressureTakesTheVelocityRangeAndCurveAndTiltIsCentredAt64)
+{
+    struct Case {
+        double pressure;
+        int top, bottom;
+        int linear, soft, hard;
+    };
+    for (const Case& c : std::vector<Case>{{0.0, 127, 0, 0, 0, 0},
+                                           {1.0, 127, 0, 127, 127, 127},
+                                           {0.5, 127, 0, 64, 90, 32},
+                                           {0.5, 110, 10, 60, 81, 35},
+                                           {1.5, 20, 100, 20, 20, 20}}) {
+        const int expected[]{c.linear, c.soft, c.hard};
+        for (const TVelocityCurve curve : {TVelocityCurve::Linear, TVelocityCurve::Soft, TVelocityCurve::Hard})
+            EXPECT_EQ(PressureLevel(c.pressure, curve, c.bottom, c.top), expected[int(curve)])
+                << ChoiceName(curve) << " " << c.pressure << " over " << c.bottom << ".." << c.top;
+    }
+    const std::pair<double, int> tilts[]{{-90, 0}, {-60, 0}, {0, 64}, {30, 95}, {60, 127}, {75, 127}};
+    for (const auto& [degrees, value] : tilts) EXPECT_EQ(TiltLevel(degrees), value) << degrees;
+}
+
 TEST(ExpressionChoices, NamesReadBackWithoutRegardToCaseAndOutOfRangeSettingsAreRefused)
 {
     EXPECT_EQ(ChoiceNamed<TPitchMode>("gLIDE"), TPitchMode::Glide);

@@ -126,3 +126,21 @@ TEST_F(VoiceModel, MpeTakesTheChannelFreeLongestAndStealsTheOldestVoiceWhenAllAr
 }
 
 } // namespace
+
+TEST_F(VoiceModel, PenPressureDrivesTheAxisAfterTheAttackAndItsTiltLeadsEachChange)
+{
+    Play(TPolyphony::Mpe, [](TPlayingSettings& s) {
+        s.afterAttack = TAfterAttack::Pressure;
+        s.penTiltXController = 16;
+        s.penTiltYController = 17;
+    });
+    const TVoiceSource pen{TVoiceKind::Pen, 0};
+    TVoicePoint point = at(60, 27);
+    point.pressure = 0.0, point.tiltX = 0.0, point.tiltY = -60.0;
+    model.Press(pen, point);
+    point.pressure = 1.0, point.tiltX = 60.0;  // pressing harder on the spot, tilted: no new note
+    model.Move(pen, point);
+    model.Move(pen, point);
+    EXPECT_EQ(sink.Take(), (std::vector<Msg>{control(16, 64, 1), control(17, 0, 1), bend(8192, 1), pressure(0, 1),
+                                             noteOn(60, 100, 1), control(16, 127, 1), pressure(127, 1)}));
+}

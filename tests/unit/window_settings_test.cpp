@@ -225,22 +225,24 @@ TEST_F(WindowSettings, ExpressionChoicesAreReadLikeThePlayingKeysAndWrittenOnlyW
                                    "MidiOutPort=\nMidiOutChannel=1\nAfterAttack=Pressure\n");
 
     window.playing = {};
-    restartWith("[Settings]\nPolyphony=mpe\nMpeChannels=0\nMpeBendRange=200\nProgram=300\n");
+    restartWith("[Settings]\nPolyphony=mpe\nMpeChannels=0\nMpeBendRange=200\nProgram=300\nPenTiltXController=$FF\n");
     expected = {};
     expected.polyphony = TPolyphony::Mpe;
     expected.mpeChannels = 1;
     expected.mpeBendRange = 96;
     expected.program = 127;
+    expected.penTiltXController = 119;
     EXPECT_EQ(window.playing, expected);
     window.playing.mpeChannels = 15;
     window.playing.program = 0;
     saveWindowSettings(window, file);
     EXPECT_EQ(readFileBytes(file), "[Settings]\nPolyphony=MPE\nMpeChannels=15\nMpeBendRange=96\nProgram=0\n"
-                                   "Left=0\nTop=106\nWidth=416\nHeight=454\nMidiOutPort=\nMidiOutChannel=1\n");
+                                   "PenTiltXController=119\nLeft=0\nTop=106\nWidth=416\nHeight=454\nMidiOutPort=\nMidiOutChannel=1\n");
     for (const char* unknown : {"None", "Violin"}) {
-        restartWith(std::string("[Settings]\nPolyphony=Duo\nProgram=") + unknown + "\n");
+        restartWith(std::string("[Settings]\nPolyphony=Duo\nProgram=") + unknown + "\nPenTiltXController=" + unknown + "\n");
         EXPECT_EQ(window.playing.polyphony, TPolyphony::Mono) << unknown;
         EXPECT_EQ(window.playing.program, std::nullopt) << unknown;
+        EXPECT_EQ(window.playing.penTiltXController, std::nullopt) << unknown;
     }
 
     // However many digits: past 32 bits a number is still brought to the top or bottom of its range.
