@@ -3,6 +3,7 @@
 
 #include "app/application_title.h"
 #include "app/message_presenter.h"
+#include "app/message_translation.h"
 
 #include <cstdio>
 
@@ -20,7 +21,7 @@ void TErrorDisplay::Show(const QString& message)
         std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
         return;
     }
-    CurrentMessagePresenter().showError(ApplicationTitle(), BoxText(message));
+    CurrentMessagePresenter().showError(ApplicationTitle(), BoxText(TranslatedMessage(message)));
 }
 
 void TErrorDisplay::Show(const std::exception& error)

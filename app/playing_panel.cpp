@@ -30,7 +30,7 @@ uint8_t listIndex(const QComboBox& list)
 
 } // namespace
 
-TPlayingPanel::TPlayingPanel() : QGroupBox("Playing")
+TPlayingPanel::TPlayingPanel() : QGroupBox(tr("Playing"))
 {
     setObjectName("PanelPlaying");
     setFixedHeight(218);
@@ -47,47 +47,47 @@ TPlayingPanel::TPlayingPanel() : QGroupBox("Playing")
         makeLabel(labelName, caption, {at.x(), at.y() - 16, 40, 13}, this)->setBuddy(control);
         return control;
     };
-    ComboBoxNoteLow = list("ComboBoxNoteLow", "LabelNoteLow", "&Lowest note", {24, 40, 80, 21});
-    ComboBoxNoteHigh = list("ComboBoxNoteHigh", "LabelNoteHigh", "&Highest note", {112, 40, 80, 21});
+    ComboBoxNoteLow = list("ComboBoxNoteLow", "LabelNoteLow", tr("&Lowest note"), {24, 40, 80, 21});
+    ComboBoxNoteHigh = list("ComboBoxNoteHigh", "LabelNoteHigh", tr("&Highest note"), {112, 40, 80, 21});
     for (int note = 0; note <= 127; ++note) {
         const QString entry = QString::fromStdString(NoteName(note)) + QString(" (%1)").arg(note);
         ComboBoxNoteLow->addItem(entry);
         ComboBoxNoteHigh->addItem(entry);
     }
-    ComboBoxScale = list("ComboBoxScale", "LabelScale", "Sc&ale", {200, 40, 113, 21});
+    ComboBoxScale = list("ComboBoxScale", "LabelScale", tr("Sc&ale"), {200, 40, 113, 21});
     for (int scale = 0; scale < kScaleCount; ++scale)
-        ComboBoxScale->addItem(latin1Text(ScaleName(TScale(scale))));
-    ComboBoxScaleRoot = list("ComboBoxScaleRoot", "LabelScaleRoot", "R&oot", {321, 40, 48, 21});
+        ComboBoxScale->addItem(choiceText(ScaleName(TScale(scale))));
+    ComboBoxScaleRoot = list("ComboBoxScaleRoot", "LabelScaleRoot", tr("R&oot"), {321, 40, 48, 21});
     for (int root = 0; root < 12; ++root)
         ComboBoxScaleRoot->addItem(latin1Text(RootName(root)));
 
-    SpinEditVelocityTop = spin("SpinEditVelocityTop", "LabelVelocityTop", "Velocity &top", {24, 88}, 127);
-    SpinEditVelocityBottom = spin("SpinEditVelocityBottom", "LabelVelocityBottom", "Velocity &bottom", {112, 88}, 127);
+    SpinEditVelocityTop = spin("SpinEditVelocityTop", "LabelVelocityTop", tr("Velocity &top"), {24, 88}, 127);
+    SpinEditVelocityBottom = spin("SpinEditVelocityBottom", "LabelVelocityBottom", tr("Velocity &bottom"), {112, 88}, 127);
     SpinEditWheelController =
-        spin("SpinEditWheelController", "LabelWheelController", "&Wheel CC", {24, 136}, kHighestController);
+        spin("SpinEditWheelController", "LabelWheelController", tr("&Wheel CC"), {24, 136}, kHighestController);
     SpinEditRedController =
-        spin("SpinEditRedController", "LabelRedController", "&Red CC", {112, 136}, kHighestController);
+        spin("SpinEditRedController", "LabelRedController", tr("&Red CC"), {112, 136}, kHighestController);
     SpinEditGreenController =
-        spin("SpinEditGreenController", "LabelGreenController", "&Green CC", {200, 136}, kHighestController);
+        spin("SpinEditGreenController", "LabelGreenController", tr("&Green CC"), {200, 136}, kHighestController);
     SpinEditBlueController =
-        spin("SpinEditBlueController", "LabelBlueController", "Bl&ue CC", {288, 136}, kHighestController);
-    BitBtnPanic = named(new QPushButton("Pa&nic", this), "BitBtnPanic");
+        spin("SpinEditBlueController", "LabelBlueController", tr("Bl&ue CC"), {288, 136}, kHighestController);
+    BitBtnPanic = named(new QPushButton(tr("Pa&nic"), this), "BitBtnPanic");
     BitBtnPanic->setGeometry(296, 86, 73, 25);
     const auto addChoices = [](QComboBox* control, auto last) {
         for (int i = 0; i <= static_cast<int>(last); ++i)
-            control->addItem(latin1Text(ChoiceName(decltype(last)(i))));
+            control->addItem(choiceText(ChoiceName(decltype(last)(i))));
         return control;
     };
-    ComboBoxVelocityCurve = addChoices(list("ComboBoxVelocityCurve", "LabelVelocityCurve", "Cur&ve", {216, 88, 72, 21}),
+    ComboBoxVelocityCurve = addChoices(list("ComboBoxVelocityCurve", "LabelVelocityCurve", tr("Cur&ve"), {216, 88, 72, 21}),
                                        TVelocityCurve::Hard);
     ComboBoxPitchMode =
-        addChoices(list("ComboBoxPitchMode", "LabelPitchMode", "Pitch", {24, 184, 80, 21}), TPitchMode::Glide);
-    SpinEditBendRange = spin("SpinEditBendRange", "LabelBendRange", "Ben&d range", {112, 184}, kHighestBendRange,
+        addChoices(list("ComboBoxPitchMode", "LabelPitchMode", tr("Pitch"), {24, 184, 80, 21}), TPitchMode::Glide);
+    SpinEditBendRange = spin("SpinEditBendRange", "LabelBendRange", tr("Ben&d range"), {112, 184}, kHighestBendRange,
                              kLowestBendRange);
     ComboBoxAfterAttack =
-        addChoices(list("ComboBoxAfterAttack", "LabelAfterAttack", "A&fter the attack", {200, 184, 105, 21}),
+        addChoices(list("ComboBoxAfterAttack", "LabelAfterAttack", tr("A&fter the attack"), {200, 184, 105, 21}),
                    TAfterAttack::Controller);
-    SpinEditAfterAttackController = spin("SpinEditAfterAttackController", "LabelAfterAttackController", "Aft&er CC",
+    SpinEditAfterAttackController = spin("SpinEditAfterAttackController", "LabelAfterAttackController", tr("Aft&er CC"),
                                          {312, 184}, kHighestController);
     setTabOrder(SpinEditVelocityBottom, ComboBoxVelocityCurve);
     connectControls();

@@ -2,6 +2,7 @@
 // panel, and the Playing panel under it. The port drop-down shows the port selector's list and choice.
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 class QComboBox;
@@ -15,6 +16,8 @@ class TPortSelector;
 class TSpinEdit;
 
 class TSettingsPage : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TSettingsPage)
+
 public:
     // The image file field shows `image`'s file name.
     explicit TSettingsPage(const TPadImage& image);
