@@ -9,7 +9,9 @@
 
 QString TErrorDisplay::BoxText(const QString& message)
 {
-    if (!message.isEmpty() && message.back().unicode() > u'.') return message + u'.';
+    // A translation that ends in the ideographic full stop has its own.
+    if (!message.isEmpty() && message.back().unicode() > u'.' && message.back() != u'\u3002')
+        return message + u'.';
     return message;
 }
 

@@ -597,123 +597,123 @@ Other arguments are ignored. The settings are kept in pixono.INI; see pixono(1).
     </message>
     <message>
         <source>MIDI output port &apos;%1&apos; is not there yet; Pixono plays on it as soon as it appears</source>
-        <translation>MIDI 出力ポート「%1」はまだありません。現れしだい Pixono はそこで演奏します</translation>
+        <translation>MIDI 出力ポート「%1」はまだありません。現れしだい Pixono はそこで演奏します。</translation>
     </message>
     <message>
         <source>MIDI output Device &apos;%1&apos; not installed</source>
-        <translation>MIDI 出力デバイス「%1」はインストールされていません</translation>
+        <translation>MIDI 出力デバイス「%1」はインストールされていません。</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation>%1 に書き込めません</translation>
+        <translation>%1 に書き込めません。</translation>
     </message>
     <message>
         <source>Unknown picture file extension (.%1)</source>
-        <translation>不明な画像ファイル拡張子です (.%1)</translation>
+        <translation>不明な画像ファイル拡張子です (.%1)。</translation>
     </message>
     <message>
         <source>The MIDI operation succeeded</source>
-        <translation>MIDI 操作は成功しました</translation>
+        <translation>MIDI 操作は成功しました。</translation>
     </message>
     <message>
         <source>The MIDI back end reported a failure</source>
-        <translation>MIDI バックエンドがエラーを報告しました</translation>
+        <translation>MIDI バックエンドがエラーを報告しました。</translation>
     </message>
     <message>
         <source>There is no MIDI output device with that number</source>
-        <translation>その番号の MIDI 出力デバイスはありません</translation>
+        <translation>その番号の MIDI 出力デバイスはありません。</translation>
     </message>
     <message>
         <source>The MIDI output device is already in use</source>
-        <translation>MIDI 出力デバイスはすでに使用中です</translation>
+        <translation>MIDI 出力デバイスはすでに使用中です。</translation>
     </message>
     <message>
         <source>The MIDI output handle does not stand for an open device</source>
-        <translation>MIDI 出力ハンドルは開いているデバイスを指していません</translation>
+        <translation>MIDI 出力ハンドルは開いているデバイスを指していません。</translation>
     </message>
     <message>
         <source>There is not enough memory for the MIDI output</source>
-        <translation>MIDI 出力に必要なメモリーが足りません</translation>
+        <translation>MIDI 出力に必要なメモリーが足りません。</translation>
     </message>
     <message>
         <source>The MIDI result code is unknown</source>
-        <translation>MIDI の結果コードが不明です</translation>
+        <translation>MIDI の結果コードが不明です。</translation>
     </message>
     <message>
         <source>The MIDI message header has not been prepared</source>
-        <translation>MIDI メッセージ・ヘッダーが準備されていません</translation>
+        <translation>MIDI メッセージ・ヘッダーが準備されていません。</translation>
     </message>
     <message>
         <source>The MIDI message header is still queued for output</source>
-        <translation>MIDI メッセージ・ヘッダーはまだ出力待ちです</translation>
+        <translation>MIDI メッセージ・ヘッダーはまだ出力待ちです。</translation>
     </message>
     <message>
         <source>The MIDI output device is busy: its queue is full</source>
-        <translation>MIDI 出力デバイスはビジーです: キューがいっぱいです</translation>
+        <translation>MIDI 出力デバイスはビジーです: キューがいっぱいです。</translation>
     </message>
     <message>
         <source>The MIDI output device went away</source>
-        <translation>MIDI 出力デバイスがなくなりました</translation>
+        <translation>MIDI 出力デバイスがなくなりました。</translation>
     </message>
     <message>
         <source>No audio output answered; start PipeWire, PulseAudio or JACK, or connect a sound card</source>
-        <translation>オーディオ出力が応答しません。PipeWire、PulseAudio または JACK を起動するか、サウンドカードを接続してください</translation>
+        <translation>オーディオ出力が応答しません。PipeWire、PulseAudio または JACK を起動するか、サウンドカードを接続してください。</translation>
     </message>
     <message>
         <source>No JACK server is running; start JACK or PipeWire, then choose the port again</source>
-        <translation>JACK サーバーが動いていません。JACK または PipeWire を起動してから、もう一度ポートを選んでください</translation>
+        <translation>JACK サーバーが動いていません。JACK または PipeWire を起動してから、もう一度ポートを選んでください。</translation>
     </message>
     <message>
         <source>Specified error number is out of range</source>
-        <translation>指定されたエラー番号は範囲外です</translation>
+        <translation>指定されたエラー番号は範囲外です。</translation>
     </message>
     <message>
         <source>MIDI Output device not open</source>
-        <translation>MIDI 出力デバイスが開かれていません</translation>
+        <translation>MIDI 出力デバイスが開かれていません。</translation>
     </message>
     <message>
         <source>Invalid MIDI out device ID</source>
-        <translation>MIDI 出力デバイス ID が無効です</translation>
+        <translation>MIDI 出力デバイス ID が無効です。</translation>
     </message>
     <message>
         <source>Change to MIDI out Device ID while device was open</source>
-        <translation>デバイスが開いている間に MIDI 出力デバイス ID が変更されました</translation>
+        <translation>デバイスが開いている間に MIDI 出力デバイス ID が変更されました。</translation>
     </message>
     <message>
         <source>Change to ProductName while MIDI out device was open</source>
-        <translation>MIDI 出力デバイスが開いている間に ProductName が変更されました</translation>
+        <translation>MIDI 出力デバイスが開いている間に ProductName が変更されました。</translation>
     </message>
     <message>
         <source>A long MIDI message needs at least one byte</source>
-        <translation>長い MIDI メッセージには 1 バイト以上が必要です</translation>
+        <translation>長い MIDI メッセージには 1 バイト以上が必要です。</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation>ビットマップ画像が無効です</translation>
+        <translation>ビットマップ画像が無効です。</translation>
     </message>
     <message>
         <source>Icon image is not valid</source>
-        <translation>アイコン画像が無効です</translation>
+        <translation>アイコン画像が無効です。</translation>
     </message>
     <message>
         <source>Metafile is not valid</source>
-        <translation>メタファイルが無効です</translation>
+        <translation>メタファイルが無効です。</translation>
     </message>
     <message>
         <source>Integer overflow</source>
-        <translation>整数オーバーフロー</translation>
+        <translation>整数がオーバーフローしました。</translation>
     </message>
     <message>
         <source>Range check error</source>
-        <translation>範囲チェック・エラー</translation>
+        <translation>範囲チェック・エラーです。</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation>ゼロ除算</translation>
+        <translation>ゼロで除算しました。</translation>
     </message>
     <message>
         <source>Cannot create the notify window&apos;s event descriptor</source>
-        <translation>通知ウィンドウのイベント記述子を作成できません</translation>
+        <translation>通知ウィンドウのイベント記述子を作成できません。</translation>
     </message>
 </context>
 <context>
