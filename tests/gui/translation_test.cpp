@@ -103,7 +103,8 @@ void Translation::expectShownTexts(bool german)
 {
     driver.addDevice("Synth");
     ASSERT_NO_FATAL_FAILURE(openWindowPlayingOn("Synth"));
-    for (const ShownText& text : shownTexts()) EXPECT_EQ(text.read(*form), german ? text.german : text.english) << text.what;
+    for (const ShownText& text : shownTexts())
+        EXPECT_EQ(text.read(*form), german ? text.german : text.english) << text.what;
     wheel(std::numeric_limits<int>::max());
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].title, "=== Pixono ===");
@@ -137,7 +138,8 @@ void expectUniqueAccelerators(TFormMain& form, QWidget* page, const std::string&
 {
     std::map<QString, QString> taken{{"Alt+I", "the window's picture key"}, {"Alt+X", "the window's exit key"}};
     std::vector<std::pair<QString, QWidget*>> texts;
-    for (int tab = 0; tab < form.PageControl->count(); ++tab) texts.push_back({form.PageControl->tabText(tab), nullptr});
+    for (int tab = 0; tab < form.PageControl->count(); ++tab)
+        texts.push_back({form.PageControl->tabText(tab), nullptr});
     for (QLabel* label : page->findChildren<QLabel*>()) texts.push_back({label->text(), label});
     for (QPushButton* button : page->findChildren<QPushButton*>()) texts.push_back({button->text(), button});
     for (const auto& [text, widget] : texts) {
@@ -179,9 +181,11 @@ void expectTextsFit(QWidget* page, const std::string& language, EntryWidths& eng
         const int room =
             box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width();
         int widest = 0;
-        for (int i = 0; i < box->count(); ++i) widest = std::max(widest, box->fontMetrics().horizontalAdvance(box->itemText(i)));
+        for (int i = 0; i < box->count(); ++i)
+            widest = std::max(widest, box->fontMetrics().horizontalAdvance(box->itemText(i)));
         if (language == "en") english[box->objectName()] = widest;
-        EXPECT_LE(widest, std::max(room, english[box->objectName()])) << language << ": " << box->objectName().toStdString();
+        EXPECT_LE(widest, std::max(room, english[box->objectName()]))
+            << language << ": " << box->objectName().toStdString();
     }
     for (QPushButton* button : page->findChildren<QPushButton*>())
         EXPECT_LT(button->fontMetrics().horizontalAdvance(QString(button->text()).remove(u'&')), button->width() - 4)
@@ -196,8 +200,8 @@ void expectAccessibleNames(QWidget* page, const std::string& language)
             continue;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
         ASSERT_NE(accessible, nullptr);
-        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << language << ": " << control->objectName().toStdString()
-                                                                   << " " << control->metaObject()->className();
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
+            << language << ": " << control->objectName().toStdString() << " " << control->metaObject()->className();
     }
 }
 
@@ -210,7 +214,9 @@ TEST_F(Translation, EveryLanguageHasUniqueAcceleratorsFittingTextsAndNamedContro
         translations.Install();
         ASSERT_NO_FATAL_FAILURE(openWindow());
         form->resize(form->minimumSize());
-        for (QWidget* page : std::initializer_list<QWidget*>{form->TabSheetPad, form->TabSheetSettings, form->TabSheetAbout}) {
+        const auto pages = {static_cast<QWidget*>(form->TabSheetPad), static_cast<QWidget*>(form->TabSheetSettings),
+                            static_cast<QWidget*>(form->TabSheetAbout)};
+        for (QWidget* page : pages) {
             form->PageControl->setCurrentWidget(page);
             expectUniqueAccelerators(*form, page, language);
             expectTextsFit(page, language, english);
