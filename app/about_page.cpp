@@ -18,8 +18,9 @@ TAboutPage::TAboutPage()
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setPlainText(AboutLines().join(u'\n'));
+    Memo1->setAccessibleName(tr("About"));
     fillingLayout(this)->addWidget(Memo1);
-    BitBtnExit = named(new QPushButton("E&xit", this), "BitBtnExit");
+    BitBtnExit = named(new QPushButton(tr("E&xit"), this), "BitBtnExit");
     BitBtnExit->resize(75, 25);
     BitBtnExit->raise();
     memo->HoldAtLowerLeft(BitBtnExit);

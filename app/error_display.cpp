@@ -3,12 +3,15 @@
 
 #include "app/application_title.h"
 #include "app/message_presenter.h"
+#include "app/message_translation.h"
 
 #include <cstdio>
 
 QString TErrorDisplay::BoxText(const QString& message)
 {
-    if (!message.isEmpty() && message.back().unicode() > u'.') return message + u'.';
+    // A translation that ends in the ideographic full stop has its own.
+    if (!message.isEmpty() && message.back().unicode() > u'.' && message.back() != u'\u3002')
+        return message + u'.';
     return message;
 }
 
@@ -20,7 +23,7 @@ void TErrorDisplay::Show(const QString& message)
         std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
         return;
     }
-    CurrentMessagePresenter().showError(ApplicationTitle(), BoxText(message));
+    CurrentMessagePresenter().showError(ApplicationTitle(), BoxText(TranslatedMessage(message)));
 }
 
 void TErrorDisplay::Show(const std::exception& error)

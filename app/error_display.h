@@ -10,7 +10,7 @@
 class TErrorDisplay {
 public:
     // The box text: the message with a full stop appended when it is not empty and its last
-    // character's code is greater than that of ".".
+    // character's code is greater than that of "." (and it is not the ideographic full stop).
     static QString BoxText(const QString& message);
 
     void Show(const QString& message);

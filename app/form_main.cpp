@@ -120,13 +120,13 @@ void TFormMain::BuildPages()
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(PageControl);
-    PageControl->addTab(TabSheetPad, "&Pad");
+    PageControl->addTab(TabSheetPad, TPadPage::tr("&Pad"));
     new TPadPointerInput(*TabSheetPad, *this, performer_);
     TabSheetSettings = new TSettingsPage(*TabSheetPad->PadImage);
-    PageControl->addTab(TabSheetSettings, "&Settings");
+    PageControl->addTab(TabSheetSettings, TSettingsPage::tr("&Settings"));
     TabSheetSettings->ShowPlaying(performer_.Playing());
     TabSheetAbout = new TAboutPage;
-    PageControl->addTab(TabSheetAbout, "About");
+    PageControl->addTab(TabSheetAbout, TAboutPage::tr("About"));
 }
 
 void TFormMain::ConnectHandlers()

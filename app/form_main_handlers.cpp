@@ -162,7 +162,7 @@ void TFormMain::BrowseImageFile()
     if (!chosen) return;
     lastPictureFile_ = *chosen;
     if (QFileInfo(*chosen).suffix().compare("bmp", Qt::CaseInsensitive) != 0) {
-        CurrentMessagePresenter().showNotice(ApplicationTitle(), "Only bitmaps can be used.");
+        CurrentMessagePresenter().showNotice(ApplicationTitle(), PictureDialog::tr("Only bitmaps can be used."));
         return;
     }
     SetImageFile(*chosen);

@@ -13,6 +13,7 @@ TPadPage::TPadPage(QWidget& window) : titleWriter_(window)
     // Owned by the window, so that it outlives the pad that draws it.
     PadImage = new TPadImage(&window);
     ImagePad = named(new TImagePad(*PadImage, this), "ImagePad");
+    ImagePad->setAccessibleName(tr("Pad"));
     fillingLayout(this)->addWidget(ImagePad);
 }
 

@@ -5,12 +5,15 @@
 #include "app/title_writer.h"
 #include "pad/pad_controller.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 class TImagePad;
 class TPadImage;
 
 class TPadPage : public QWidget, public PadHost {
+    Q_DECLARE_TR_FUNCTIONS(TPadPage)
+
 public:
     // `window` is the window whose title the caption goes to.
     explicit TPadPage(QWidget& window);

@@ -1,10 +1,13 @@
 // The pages' shared building helpers.
 #include "app/page_building.h"
 
+#include <QCoreApplication>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <string>
 
 QLabel* makeLabel(const char* name, const QString& caption, QRect bounds, QWidget* parent)
 {
@@ -12,6 +15,19 @@ QLabel* makeLabel(const char* name, const QString& caption, QRect bounds, QWidge
     bounds.setWidth(std::max(bounds.width(), label->sizeHint().width()));
     label->setGeometry(bounds);
     return label;
+}
+
+void nameControlsAfterLabels(QWidget* page)
+{
+    for (const QLabel* label : page->findChildren<QLabel*>()) {
+        if (!label->buddy()) continue;
+        const QString name = QString(label->text()).remove(QRegularExpression("<[^>]*>|&(?!&)"));
+        QList<QWidget*> named = label->buddy()->findChildren<QWidget*>();
+        named.prepend(label->buddy());
+        for (QWidget* control : named)
+            if (control->accessibleName().isEmpty() && control->focusPolicy() != Qt::NoFocus)
+                control->setAccessibleName(name);
+    }
 }
 
 QVBoxLayout* fillingLayout(QWidget* page)
@@ -25,4 +41,9 @@ QVBoxLayout* fillingLayout(QWidget* page)
 QString latin1Text(std::string_view text)
 {
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+QString choiceText(std::string_view name)
+{
+    return QCoreApplication::translate("Playing", std::string(name).c_str());
 }

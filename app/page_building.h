@@ -19,6 +19,12 @@ template <class Widget> Widget* named(Widget* widget, const char* name)
 
 // A label at `bounds`, at least as wide as its text.
 QLabel* makeLabel(const char* name, const QString& caption, QRect bounds, QWidget* parent);
+// Every control that a label of `page` stands for, and the fields inside it that take the focus, are
+// named after the label's text for screen readers (where they have no name of their own).
+void nameControlsAfterLabels(QWidget* page);
 // A layout that fills `page` edge to edge, its children stacked with no gaps.
 QVBoxLayout* fillingLayout(QWidget* page);
 QString latin1Text(std::string_view text);
+// A playing choice's name (a scale, a pitch mode ...) as the user's language shows it; the names are
+// marked for translation in context "Playing" where they are defined.
+QString choiceText(std::string_view name);

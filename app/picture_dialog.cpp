@@ -6,7 +6,7 @@
 
 std::optional<QString> QtPictureDialog::Execute(const QString& initialFolder, const QString& startFile)
 {
-    QFileDialog dialog(nullptr, QString(), initialFolder, "Bitmaps (*.bmp)");
+    QFileDialog dialog(nullptr, QString(), initialFolder, PictureDialog::tr("Bitmaps (*.bmp)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setSizeGripEnabled(true);

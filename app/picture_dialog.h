@@ -2,11 +2,14 @@
 // scripted chooser in place of the modal dialog.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
 
 class PictureDialog {
+    Q_DECLARE_TR_FUNCTIONS(PictureDialog)
+
 public:
     virtual ~PictureDialog() = default;
     // Runs the dialog modally, starting in `initialFolder` with `startFile` preselected (either may be

@@ -71,7 +71,7 @@ uint8_t listIndex(const QComboBox& list)
 
 } // namespace
 
-TPlayingPanel::TPlayingPanel() : QGroupBox("Playing")
+TPlayingPanel::TPlayingPanel() : QGroupBox(tr("Playing"))
 {
     setObjectName("PanelPlaying");
     setFixedHeight(row(5) + 28);
@@ -88,70 +88,75 @@ TPlayingPanel::TPlayingPanel() : QGroupBox("Playing")
         makeLabel(labelName, caption, {at.x(), at.y() - 16, 40, 13}, this)->setBuddy(control);
         return control;
     };
-    ComboBoxNoteLow = list("ComboBoxNoteLow", "LabelNoteLow", "&Lowest note", {24, row(0), 80, 21});
-    ComboBoxNoteHigh = list("ComboBoxNoteHigh", "LabelNoteHigh", "&Highest note", {112, row(0), 80, 21});
+    ComboBoxNoteLow = list("ComboBoxNoteLow", "LabelNoteLow", tr("&Lowest note"), {24, row(0), 80, 21});
+    ComboBoxNoteHigh = list("ComboBoxNoteHigh", "LabelNoteHigh", tr("&Highest note"), {112, row(0), 80, 21});
     for (int note = 0; note <= 127; ++note) {
         const QString entry = QString::fromStdString(NoteName(note)) + QString(" (%1)").arg(note);
         ComboBoxNoteLow->addItem(entry);
         ComboBoxNoteHigh->addItem(entry);
     }
-    ComboBoxScale = list("ComboBoxScale", "LabelScale", "Sc&ale", {200, row(0), 113, 21});
+    ComboBoxScale = list("ComboBoxScale", "LabelScale", tr("Sc&ale"), {200, row(0), 113, 21});
     for (int scale = 0; scale < kScaleCount; ++scale)
-        ComboBoxScale->addItem(latin1Text(ScaleName(TScale(scale))));
-    ComboBoxScaleRoot = list("ComboBoxScaleRoot", "LabelScaleRoot", "R&oot", {321, row(0), 48, 21});
+        ComboBoxScale->addItem(choiceText(ScaleName(TScale(scale))));
+    ComboBoxScaleRoot = list("ComboBoxScaleRoot", "LabelScaleRoot", tr("R&oot"), {321, row(0), 48, 21});
     for (int root = 0; root < 12; ++root)
         ComboBoxScaleRoot->addItem(latin1Text(RootName(root)));
 
-    SpinEditVelocityTop = spin("SpinEditVelocityTop", "LabelVelocityTop", "Velocity &top", {24, row(1)}, 127);
-    SpinEditVelocityBottom = spin("SpinEditVelocityBottom", "LabelVelocityBottom", "Velocity &bottom", {112, row(1)}, 127);
+    SpinEditVelocityTop = spin("SpinEditVelocityTop", "LabelVelocityTop", tr("Velocity &top"), {24, row(1)}, 127);
+    SpinEditVelocityBottom = spin("SpinEditVelocityBottom", "LabelVelocityBottom", tr("Velocity &bottom"), {112, row(1)}, 127);
     SpinEditWheelController =
-        spin("SpinEditWheelController", "LabelWheelController", "&Wheel CC", {24, row(2)}, kHighestController);
+        spin("SpinEditWheelController", "LabelWheelController", tr("&Wheel CC"), {24, row(2)}, kHighestController);
     SpinEditRedController =
-        spin("SpinEditRedController", "LabelRedController", "&Red CC", {112, row(2)}, kHighestController);
+        spin("SpinEditRedController", "LabelRedController", tr("&Red CC"), {112, row(2)}, kHighestController);
     SpinEditGreenController =
-        spin("SpinEditGreenController", "LabelGreenController", "&Green CC", {200, row(2)}, kHighestController);
+        spin("SpinEditGreenController", "LabelGreenController", tr("&Green CC"), {200, row(2)}, kHighestController);
     SpinEditBlueController =
-        spin("SpinEditBlueController", "LabelBlueController", "Bl&ue CC", {288, row(2)}, kHighestController);
-    BitBtnPanic = named(new QPushButton("Pa&nic", this), "BitBtnPanic");
+        spin("SpinEditBlueController", "LabelBlueController", tr("Bl&ue CC"), {288, row(2)}, kHighestController);
+    BitBtnPanic = named(new QPushButton(tr("Pa&nic"), this), "BitBtnPanic");
     BitBtnPanic->setGeometry(296, row(1) - 2, 73, 25);
     const auto addChoices = [](QComboBox* control, auto last) {
         for (int i = 0; i <= static_cast<int>(last); ++i)
-            control->addItem(latin1Text(ChoiceName(decltype(last)(i))));
+            control->addItem(choiceText(ChoiceName(decltype(last)(i))));
         return control;
     };
-    ComboBoxVelocityCurve = addChoices(list("ComboBoxVelocityCurve", "LabelVelocityCurve", "Cur&ve", {216, row(1), 72, 21}),
+    ComboBoxVelocityCurve = addChoices(list("ComboBoxVelocityCurve", "LabelVelocityCurve", tr("Cur&ve"), {216, row(1), 72, 21}),
                                        TVelocityCurve::Hard);
     ComboBoxPitchMode =
-        addChoices(list("ComboBoxPitchMode", "LabelPitchMode", "Pitch", {24, row(3), 80, 21}), TPitchMode::Glide);
-    SpinEditBendRange = spin("SpinEditBendRange", "LabelBendRange", "Ben&d range", {112, row(3)}, kHighestBendRange,
+        addChoices(list("ComboBoxPitchMode", "LabelPitchMode", tr("Pitch"), {24, row(3), 80, 21}), TPitchMode::Glide);
+    SpinEditBendRange = spin("SpinEditBendRange", "LabelBendRange", tr("Ben&d range"), {112, row(3)}, kHighestBendRange,
                              kLowestBendRange);
     ComboBoxAfterAttack =
-        addChoices(list("ComboBoxAfterAttack", "LabelAfterAttack", "A&fter the attack", {200, row(3), 105, 21}),
+        addChoices(list("ComboBoxAfterAttack", "LabelAfterAttack", tr("A&fter the attack"), {200, row(3), 105, 21}),
                    TAfterAttack::Controller);
-    SpinEditAfterAttackController = spin("SpinEditAfterAttackController", "LabelAfterAttackController", "Aft&er CC",
+    SpinEditAfterAttackController = spin("SpinEditAfterAttackController", "LabelAfterAttackController", tr("Aft&er CC"),
                                          {312, row(3)}, kHighestController);
     ComboBoxPolyphony =
-        addChoices(list("ComboBoxPolyphony", "LabelPolyphony", "Pol&yphony", {24, row(4), 72, 21}), TPolyphony::Mpe);
+        addChoices(list("ComboBoxPolyphony", "LabelPolyphony", tr("Pol&yphony"), {24, row(4), 72, 21}), TPolyphony::Mpe);
     SpinEditMpeChannels =
-        spin("SpinEditMpeChannels", "LabelMpeChannels", "MPE channels", {104, row(4)}, kHighestMpeChannels, 1);
-    SpinEditMpeBendRange = spin("SpinEditMpeBendRange", "LabelMpeBendRange", "MPE bend range", {176, row(4)},
+        spin("SpinEditMpeChannels", "LabelMpeChannels", tr("MPE channels"), {104, row(4)}, kHighestMpeChannels, 1);
+    SpinEditMpeBendRange = spin("SpinEditMpeBendRange", "LabelMpeBendRange", tr("MPE bend range"), {176, row(4)},
                                 kHighestMpeBendRange, kLowestBendRange);
     flowRow({ComboBoxPolyphony, SpinEditMpeChannels, SpinEditMpeBendRange}, false);
-    const auto controllerOrNone = [&](const char* name, const char* labelName, const char* caption) {
-        QComboBox* control = list(name, labelName, caption, {24, row(5), 56, 21});
-        control->addItem("None");
+    const auto controllerOrNone = [&](const char* name, const char* labelName, const QString& caption) {
+        QComboBox* control = list(name, labelName, caption, {24, row(5), 76, 21});
+        control->addItem(choiceText(ChoiceName(TAfterAttack::None)));
         for (int controller = 0; controller <= kHighestController; ++controller)
             control->addItem(QString::number(controller));
         return control;
     };
-    ComboBoxPenTiltXController = controllerOrNone("ComboBoxPenTiltXController", "LabelPenTiltXController", "Tilt X CC");
-    ComboBoxPenTiltYController = controllerOrNone("ComboBoxPenTiltYController", "LabelPenTiltYController", "Tilt Y CC");
-    ComboBoxInstrument = list("ComboBoxInstrument", "LabelInstrument", "Instrument", {24, row(5), 113, 21});
+    ComboBoxPenTiltXController = controllerOrNone("ComboBoxPenTiltXController", "LabelPenTiltXController", tr("Tilt X CC"));
+    ComboBoxPenTiltYController = controllerOrNone("ComboBoxPenTiltYController", "LabelPenTiltYController", tr("Tilt Y CC"));
+    ComboBoxInstrument = list("ComboBoxInstrument", "LabelInstrument", tr("Instrument"), {24, row(5), 113, 21});
     flowRow({ComboBoxPenTiltXController, ComboBoxPenTiltYController, ComboBoxInstrument}, true);
-    ComboBoxInstrument->addItem("None");
-    for (int program = 0; program < GeneralMidiProgramCount; ++program)
+    ComboBoxInstrument->addItem(choiceText(ChoiceName(TAfterAttack::None)));
+    int widest = 0;
+    for (int program = 0; program < GeneralMidiProgramCount; ++program) {
         ComboBoxInstrument->addItem(QString("%1 %2").arg(program + 1).arg(generalMidiProgramName(program)));
-    ComboBoxInstrument->view()->setMinimumWidth(ComboBoxInstrument->view()->sizeHintForColumn(0) + 24);
+        const QString entry = ComboBoxInstrument->itemText(program + 1);
+        widest = std::max(widest, ComboBoxInstrument->fontMetrics().horizontalAdvance(entry));
+    }
+    // The list opens as wide as its longest name.
+    ComboBoxInstrument->view()->setMinimumWidth(widest + 24);
     setTabOrder(SpinEditVelocityBottom, ComboBoxVelocityCurve);
     connectControls();
 }

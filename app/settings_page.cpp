@@ -29,23 +29,24 @@ TSettingsPage::TSettingsPage(const TPadImage& image)
     layout->addStretch();
 
     // Label1 has no focus control; Alt+I is the window's own shortcut, so only the underline shows.
-    Label1 = makeLabel("Label1", "<u>I</u>mage file", {24, 24, 45, 13}, Panel1);
+    Label1 = makeLabel("Label1", tr("<u>I</u>mage file"), {24, 24, 45, 13}, Panel1);
     Label1->setTextFormat(Qt::RichText);
     EditImageFile = named(new QLineEdit(Panel1), "EditImageFile");
     EditImageFile->setReadOnly(true);
+    EditImageFile->setAccessibleName(tr("Image file"));
     EditImageFile->setGeometry(24, 40, 345, 21);
     connect(&image, &TPadImage::ImageFileNameShown, EditImageFile, &QLineEdit::setText);
-    BitBtnBrowseImageFile = named(new QPushButton("Browse ...", Panel1), "BitBtnBrowseImageFile");
+    BitBtnBrowseImageFile = named(new QPushButton(tr("Browse ..."), Panel1), "BitBtnBrowseImageFile");
     BitBtnBrowseImageFile->setGeometry(296, 22, 75, 17);
 
-    Label2 = makeLabel("Label2", "&Midi out port", {24, 72, 58, 13}, Panel1);
+    Label2 = makeLabel("Label2", tr("&Midi out port"), {24, 72, 58, 13}, Panel1);
     ComboBoxMidiOutPort = named(new TRefreshingComboBox(Panel1), "ComboBoxMidiOutPort");
     ComboBoxMidiOutPort->setEditable(true);
     ComboBoxMidiOutPort->setInsertPolicy(QComboBox::NoInsert);
     ComboBoxMidiOutPort->setGeometry(24, 88, 273, 21);
     Label2->setBuddy(ComboBoxMidiOutPort);
 
-    Label3 = makeLabel("Label3", "&Channel", {312, 72, 39, 13}, Panel1);
+    Label3 = makeLabel("Label3", tr("&Channel"), {312, 72, 39, 13}, Panel1);
     SpinEditMidiOutChannel = named(new TSpinEdit(1, 16, Panel1), "SpinEditMidiOutChannel");
     SpinEditMidiOutChannel->setGeometry(312, 88, 57, 22);
     Label3->setBuddy(SpinEditMidiOutChannel);
@@ -53,6 +54,7 @@ TSettingsPage::TSettingsPage(const TPadImage& image)
     setTabOrder(EditImageFile, BitBtnBrowseImageFile);
     setTabOrder(BitBtnBrowseImageFile, ComboBoxMidiOutPort);
     setTabOrder(ComboBoxMidiOutPort, SpinEditMidiOutChannel);
+    nameControlsAfterLabels(this);
 }
 
 void TSettingsPage::ShowPlaying(const TPlayingSettings& playing)

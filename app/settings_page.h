@@ -4,6 +4,7 @@
 
 #include "pad/playing.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 class QComboBox;
@@ -17,6 +18,8 @@ class TPortSelector;
 class TSpinEdit;
 
 class TSettingsPage : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TSettingsPage)
+
 public:
     // The image file field shows `image`'s file name.
     explicit TSettingsPage(const TPadImage& image);

@@ -1,7 +1,10 @@
-// The names of the expression choices and the velocity curves.
+// The names of the expression choices and the velocity curves: the settings file's values, which the
+// window shows translated.
 #include "pad/expression.h"
 
 #include "pad/playing.h"
+
+#include <QtGlobal>
 
 #include <algorithm>
 #include <array>
@@ -19,22 +22,24 @@ std::string_view nameIn(const std::array<std::string_view, N>& names, uint8_t in
 
 std::string_view ChoiceName(TPitchMode mode)
 {
-    return nameIn(std::array<std::string_view, 2>{"Steps", "Glide"}, static_cast<uint8_t>(mode));
+    return nameIn(std::array<std::string_view, 2>{QT_TRANSLATE_NOOP("Playing", "Steps"), QT_TRANSLATE_NOOP("Playing", "Glide")}, static_cast<uint8_t>(mode));
 }
 
 std::string_view ChoiceName(TAfterAttack axis)
 {
-    return nameIn(std::array<std::string_view, 3>{"None", "Pressure", "Controller"}, static_cast<uint8_t>(axis));
+    return nameIn(std::array<std::string_view, 3>{QT_TRANSLATE_NOOP("Playing", "None"), QT_TRANSLATE_NOOP("Playing", "Pressure"), QT_TRANSLATE_NOOP("Playing", "Controller")}, static_cast<uint8_t>(axis));
 }
 
 std::string_view ChoiceName(TVelocityCurve curve)
 {
-    return nameIn(std::array<std::string_view, 3>{"Linear", "Soft", "Hard"}, static_cast<uint8_t>(curve));
+    return nameIn(std::array<std::string_view, 3>{QT_TRANSLATE_NOOP("Playing", "Linear"), QT_TRANSLATE_NOOP("Playing", "Soft"), QT_TRANSLATE_NOOP("Playing", "Hard")}, static_cast<uint8_t>(curve));
 }
 
 std::string_view ChoiceName(TPolyphony polyphony)
 {
-    return nameIn(std::array<std::string_view, 3>{"Mono", "Poly", "MPE"}, static_cast<uint8_t>(polyphony));
+    return nameIn(std::array<std::string_view, 3>{QT_TRANSLATE_NOOP("Playing", "Mono"), QT_TRANSLATE_NOOP("Playing", "Poly"),
+                                                  QT_TRANSLATE_NOOP("Playing", "MPE")},
+                  static_cast<uint8_t>(polyphony));
 }
 
 template <class Choice>

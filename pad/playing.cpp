@@ -4,10 +4,13 @@
 #include "pad/clamp.h"
 #include "platform/checked_math.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 
 namespace {
 
+// The names are the settings file's values; the window shows them translated.
 struct ScaleEntry {
     std::string_view name;
     uint16_t steps;  // bit n set: n semitones above the root belong to the scale
@@ -21,16 +24,16 @@ constexpr uint16_t steps(std::initializer_list<int> semitones)
 }
 
 constexpr std::array<ScaleEntry, kScaleCount> kScales{{
-    {"Chromatic", 0xFFF},
-    {"Major", steps({0, 2, 4, 5, 7, 9, 11})},
-    {"Natural minor", steps({0, 2, 3, 5, 7, 8, 10})},
-    {"Harmonic minor", steps({0, 2, 3, 5, 7, 8, 11})},
-    {"Dorian", steps({0, 2, 3, 5, 7, 9, 10})},
-    {"Mixolydian", steps({0, 2, 4, 5, 7, 9, 10})},
-    {"Major pentatonic", steps({0, 2, 4, 7, 9})},
-    {"Minor pentatonic", steps({0, 3, 5, 7, 10})},
-    {"Blues", steps({0, 3, 5, 6, 7, 10})},
-    {"Whole tone", steps({0, 2, 4, 6, 8, 10})},
+    {QT_TRANSLATE_NOOP("Playing", "Chromatic"), 0xFFF},
+    {QT_TRANSLATE_NOOP("Playing", "Major"), steps({0, 2, 4, 5, 7, 9, 11})},
+    {QT_TRANSLATE_NOOP("Playing", "Natural minor"), steps({0, 2, 3, 5, 7, 8, 10})},
+    {QT_TRANSLATE_NOOP("Playing", "Harmonic minor"), steps({0, 2, 3, 5, 7, 8, 11})},
+    {QT_TRANSLATE_NOOP("Playing", "Dorian"), steps({0, 2, 3, 5, 7, 9, 10})},
+    {QT_TRANSLATE_NOOP("Playing", "Mixolydian"), steps({0, 2, 4, 5, 7, 9, 10})},
+    {QT_TRANSLATE_NOOP("Playing", "Major pentatonic"), steps({0, 2, 4, 7, 9})},
+    {QT_TRANSLATE_NOOP("Playing", "Minor pentatonic"), steps({0, 3, 5, 7, 10})},
+    {QT_TRANSLATE_NOOP("Playing", "Blues"), steps({0, 3, 5, 6, 7, 10})},
+    {QT_TRANSLATE_NOOP("Playing", "Whole tone"), steps({0, 2, 4, 6, 8, 10})},
 }};
 
 constexpr std::array<std::string_view, 12> kRoots{"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};

@@ -33,6 +33,7 @@ TEST(ErrorBoxText, FullStopFollowsOnlyALetterDigitOrOtherCharacterAboveTheFullSt
     EXPECT_EQ(TErrorDisplay::BoxText("a/"), "a/.");
     EXPECT_EQ(TErrorDisplay::BoxText("a-"), "a-");
     EXPECT_EQ(TErrorDisplay::BoxText(""), "");
+    EXPECT_EQ(TErrorDisplay::BoxText("ゼロで除算しました。"), "ゼロで除算しました。");
 }
 
 TEST_F(ErrorDisplay, OverflowingWheelIsShownAndTheWindowGoesOn)
