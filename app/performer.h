@@ -65,8 +65,6 @@ public:
     TPadController& Pad() { return pad_; }
     const THeldKeys& HeldKeys() const { return heldKeys_; }
 
-    const TVoiceModel& Voices() const { return voices_; }
-
 private:
     // The voices' messages go out while a port is open, as the pad's do.
     class OutputSink : public TMessageSink {

@@ -56,7 +56,8 @@ public:
     // A voice starts at a pad point, or (a key) on a note of its own with a velocity of its own.
     void Press(TVoiceSource source, const TVoicePoint& at);
     void PressNote(TVoiceSource source, uint8_t note, uint8_t velocity);
-    // A pad voice moves: a new note where Steps asks for one, else its bend and after-attack axis.
+    // A pad voice moves: a new note where Steps asks for one, else its bend; then its after-attack axis
+    // and a pen's tilt, where they changed.
     void Move(TVoiceSource source, const TVoicePoint& at);
     // The voice's note off, when no other voice holds its note. An unknown source is ignored.
     void Release(TVoiceSource source);
