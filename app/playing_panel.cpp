@@ -137,9 +137,10 @@ TPlayingPanel::TPlayingPanel() : QGroupBox(tr("Playing"))
     SpinEditMpeBendRange = spin("SpinEditMpeBendRange", "LabelMpeBendRange", tr("MPE bend range"), {176, row(4)},
                                 kHighestMpeBendRange, kLowestBendRange);
     flowRow({ComboBoxPolyphony, SpinEditMpeChannels, SpinEditMpeBendRange}, false);
+    const QString none = choiceText(ChoiceName(TAfterAttack::None));
     const auto controllerOrNone = [&](const char* name, const char* labelName, const QString& caption) {
         QComboBox* control = list(name, labelName, caption, {24, row(5), 76, 21});
-        control->addItem(choiceText(ChoiceName(TAfterAttack::None)));
+        control->addItem(none);
         for (int controller = 0; controller <= kHighestController; ++controller)
             control->addItem(QString::number(controller));
         return control;
@@ -148,7 +149,7 @@ TPlayingPanel::TPlayingPanel() : QGroupBox(tr("Playing"))
     ComboBoxPenTiltYController = controllerOrNone("ComboBoxPenTiltYController", "LabelPenTiltYController", tr("Tilt Y CC"));
     ComboBoxInstrument = list("ComboBoxInstrument", "LabelInstrument", tr("Instrument"), {24, row(5), 113, 21});
     flowRow({ComboBoxPenTiltXController, ComboBoxPenTiltYController, ComboBoxInstrument}, true);
-    ComboBoxInstrument->addItem(choiceText(ChoiceName(TAfterAttack::None)));
+    ComboBoxInstrument->addItem(none);
     int widest = 0;
     for (int program = 0; program < GeneralMidiProgramCount; ++program) {
         ComboBoxInstrument->addItem(QString("%1 %2").arg(program + 1).arg(generalMidiProgramName(program)));

@@ -9,12 +9,6 @@
 
 #include <malloc.h>
 
-namespace {
-
-constexpr int kReadyCheckMs = 5;
-
-} // namespace
-
 TStartUp::TStartUp(QWidget& window, Steps steps) : window_(window), steps_(std::move(steps))
 {
     holdSystemMidiServices(true);

@@ -41,7 +41,7 @@ protected:
 
 private:
     void AfterFirstFrame();
-    static constexpr int kReadyChecks = 200;  // at most a second of checks
+    static constexpr int kReadyCheckMs = 5, kReadyChecks = 200;  // at most a second of checks
     void WhenReady(const std::function<bool()>& ready, const std::function<void()>& then,
                    int checksLeft = kReadyChecks);
     void FinishStart();

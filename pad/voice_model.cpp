@@ -51,22 +51,13 @@ void TVoiceModel::SetPlaying(const TPlayingSettings& settings, int32_t channel)
 
 void TVoiceModel::Press(TVoiceSource source, const TVoicePoint& at)
 {
-    if (Voice* held = find(source)) End(*held);
-    Voice* voice = freeSlot();
-    if (voice == nullptr) return;
-    voice->source = source;
-    voice->channel = TakeChannel();
-    voice->tilt = {-1, -1};
-    StartAt(*voice, at);
+    if (Voice* voice = Claim(source)) StartAt(*voice, at);
 }
 
 void TVoiceModel::PressNote(TVoiceSource source, uint8_t note, uint8_t velocity)
 {
-    if (Voice* held = find(source)) End(*held);
-    Voice* voice = freeSlot();
+    Voice* voice = Claim(source);
     if (voice == nullptr) return;
-    voice->source = source;
-    voice->channel = TakeChannel();
     voice->x = voice->y = -1;
     Start(*voice, note, velocity, kBendCentre, -1, nullptr);
 }
@@ -85,10 +76,7 @@ void TVoiceModel::Move(TVoiceSource source, const TVoicePoint& at)
                 EndNote(*voice);
                 return StartAt(*voice, at);
             }
-            if (step.bend != voice->bend) {
-                voice->bend = step.bend;
-                Send(kPitchBend, voice->channel, step.bend & 0x7F, static_cast<uint8_t>(step.bend >> 7));
-            }
+            if (step.bend != voice->bend) SendBend(*voice, step.bend);
         } else if ((map_.IsContinuous() && settings.afterAttack == TAfterAttack::None) ||
                    map_.NoteAt(at.x, at.width) != voice->note) {
             // As a left drag: a new note wherever the note changes, or at every move with no zones or axis.
@@ -161,12 +149,17 @@ TVoiceModel::Voice* TVoiceModel::find(TVoiceSource source)
     return const_cast<Voice*>(std::as_const(*this).find(source));
 }
 
-// More sources than voices (beyond every finger and key a player has) play nothing.
-TVoiceModel::Voice* TVoiceModel::freeSlot()
+// A free voice for `source`, with its channel, after its voice still held (if any) has ended. More
+// sources than voices (beyond every finger and key a player has) play nothing.
+TVoiceModel::Voice* TVoiceModel::Claim(TVoiceSource source)
 {
-    for (Voice& voice : voices_)
-        if (!voice.active) return &voice;
-    return nullptr;
+    if (Voice* held = find(source)) End(*held);
+    const auto free = std::find_if(voices_.begin(), voices_.end(), [](const Voice& voice) { return !voice.active; });
+    if (free == voices_.end()) return nullptr;
+    free->source = source;
+    free->channel = TakeChannel();
+    free->tilt = {-1, -1};
+    return &*free;
 }
 
 // Poly's channel; in MPE the free member channel whose last note ended longest ago (a channel never
@@ -215,11 +208,10 @@ void TVoiceModel::Start(Voice& voice, uint8_t note, uint8_t velocity, uint16_t b
     voice.velocity = velocity;
     voice.started = ++clock_;
     voice.afterAttack = -1;
-    voice.bend = bend;
     const int32_t channel = voice.channel;
     if (at != nullptr) SendTilt(sink_, map_.Settings(), channel, *at, voice.tilt);
     if (IsMpe()) {
-        Send(kPitchBend, channel, bend & 0x7F, static_cast<uint8_t>(bend >> 7));
+        SendBend(voice, bend);
         if (afterAttack >= 0) SendAfterAttack(voice, static_cast<uint8_t>(afterAttack));
         Send(kNoteOn, channel, note, velocity);
         return;
@@ -250,6 +242,12 @@ void TVoiceModel::End(Voice& voice)
     voice.active = false;
     --voiceCount_;
     EndNote(voice);
+}
+
+void TVoiceModel::SendBend(Voice& voice, uint16_t bend)
+{
+    voice.bend = bend;
+    Send(kPitchBend, voice.channel, bend & 0x7F, static_cast<uint8_t>(bend >> 7));
 }
 
 // Pressure is the channel's in MPE, where the channel is the voice's own, and the key's in Poly.

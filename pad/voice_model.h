@@ -89,7 +89,7 @@ private:
 
     const Voice* find(TVoiceSource source) const;
     Voice* find(TVoiceSource source);
-    Voice* freeSlot();
+    Voice* Claim(TVoiceSource source);
     bool IsMpe() const { return Polyphony() == TPolyphony::Mpe; }
     bool IsGliding() const { return map_.Settings().pitchMode == TPitchMode::Glide; }
     uint8_t TakeChannel();
@@ -98,6 +98,7 @@ private:
     void StartAt(Voice& voice, const TVoicePoint& at);
     void EndNote(Voice& voice);
     void End(Voice& voice);
+    void SendBend(Voice& voice, uint16_t bend);
     void SendAfterAttack(Voice& voice, uint8_t value);
     uint8_t AfterAttackAt(const TVoicePoint& at) const;
     void SendZone(uint8_t members);
