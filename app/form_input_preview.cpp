@@ -3,6 +3,8 @@
 #include "app/form_input_preview.h"
 
 #include "app/form_main.h"
+#include "app/input_event_stamp.h"
+#include "platform/input_event_time.h"
 
 #include <QKeyEvent>
 #include <QWheelEvent>
@@ -33,6 +35,7 @@ bool TFormInputPreview::isAltCharacter(const QKeyEvent& key)
 
 bool TFormInputPreview::eventFilter(QObject* watched, QEvent* event)
 {
+    const InputEventTime happened(inputEventStamp(*event));
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         if (!isFirstKeyReceiver(watched)) return false;
         const auto& key = static_cast<const QKeyEvent&>(*event);

@@ -3,7 +3,9 @@
 #include "app/pad_pointer_input.h"
 
 #include "app/form_main.h"
+#include "app/input_event_stamp.h"
 #include "app/performer.h"
+#include "platform/input_event_time.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -33,6 +35,7 @@ TPadPointerInput::TPadPointerInput(QWidget& page, TFormMain& form, TPerformer& p
 bool TPadPointerInput::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    const InputEventTime happened(inputEventStamp(*event));
     if (type == QEvent::TabletLeaveProximity && watched == qApp) {
         performer_.Pen(TPerformer::TPenPhase::Release, {});
         return false;

@@ -1,6 +1,7 @@
 // An open JACK MIDI output; see jack_midi_connection.h.
 #include "platform/jack_midi_connection.h"
 
+#include "platform/input_event_time.h"
 #include "platform/jack_event_offset.h"
 #include "platform/midi_message.h"
 #include "platform/our_port_names.h"
@@ -19,7 +20,7 @@ using namespace std::chrono_literals;
 
 struct RecordHeader {
     uint32_t length;
-    jack_nframes_t sent;   // jack_frame_time() when the message was queued
+    jack_nframes_t sent;   // the frame when the message was queued, or when the input that sent it happened
 };
 
 constexpr size_t kRingBytes = size_t{1} << 17;   // holds the longest message (65535 bytes) and more
@@ -162,7 +163,11 @@ MMRESULT JackMidiConnection::queue(const uint8_t* bytes, size_t length)
     // Our port outlives the destination and may have other listeners: what ends a note still goes there.
     if (!release && destinationGone_.load(std::memory_order_relaxed)) return MIDIERR_NODEVICE;
     if (length > maxMessage_) return MMSYSERR_INVALPARAM;
-    const RecordHeader header{static_cast<uint32_t>(length), jack_frame_time(client_->get())};
+    // Dated when the input that sent it happened, as far as its stamp proves, so that a busy desktop's
+    // delay in reading the input does not delay the note.
+    jack_client_t* client = client_->get();
+    const RecordHeader header{static_cast<uint32_t>(length),
+                              jack_time_to_frames(client, jack_get_time() - InputEventTime::latenessUs())};
     const size_t reserve = release ? 0 : kReleaseReserve;
     if (jack_ringbuffer_write_space(ring_) < sizeof header + length + reserve) return MIDIERR_NOTREADY;
     jack_ringbuffer_write(ring_, reinterpret_cast<const char*>(&header), sizeof header);
