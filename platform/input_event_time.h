@@ -2,7 +2,8 @@
 // stamps each input event with its monotonic clock in milliseconds; the program reads the event some
 // time later, and much later when the desktop keeps the threads that read it from running for a few
 // milliseconds. What an event sends is dated back by the lateness its stamp proves, so that a timed
-// output places it where the player moved, not where the program got round to it.
+// output places it where the player moved, not where the program got round to it, as far as that
+// place is still to come.
 #pragma once
 
 #include <cstdint>

@@ -1,10 +1,11 @@
 // TMidiOutput over the system driver and a real JACK server: a port chosen by name plays the exact
 // bytes in order, reports its long message once, sends short messages without allocating, raises
-// EmidioutputError once the server has gone, delivers each message one period after it was sent,
-// delivers what was sent before it closes, keeps room for note offs and a panic in a full queue, ends
-// notes for our port's other listeners after the destination has gone, and outlasts a failed remake
-// after the server's return.
+// EmidioutputError once the server has gone, delivers each message one period after it was sent (or
+// after the input event that sent it), delivers what was sent before it closes, keeps room for note
+// offs and a panic in a full queue, ends notes for our port's other listeners after the destination
+// has gone, and outlasts a failed remake after the server's return.
 #include "midi/midi_output.h"
+#include "platform/input_event_time.h"
 #include "tests/support/allocation_counter.h"
 #include "tests/support/jack_server.h"
 #include "tests/support/qt_application.h"
@@ -17,6 +18,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <ctime>
 #include <optional>
 #include <thread>
 
@@ -121,6 +123,30 @@ TEST_F(MidiOutputOverSlowJack, EveryMessageArrivesOnePeriodAfterItWasSentInOrder
     for (int i = 0; i < count; ++i) latency.push_back(static_cast<int32_t>(reader.arrivalFrames()[i] - sent[i]));
     const auto [fastest, slowest] = std::minmax_element(latency.begin(), latency.end());
     EXPECT_LE(*slowest - *fastest, 48) << "latency from " << *fastest << " to " << *slowest << " frames";   // 1 ms
+}
+
+// A note an input event sent is placed one period after the event, where that is still to come: the
+// sends cover more than a cycle, so some come late enough in theirs for all of it to count.
+TEST_F(MidiOutputOverSlowJack, MessageOfAnInputReadLateIsDatedBackToTheInput)
+{
+    constexpr int count = 10;
+    std::vector<jack_nframes_t> sent(count);
+    for (int i = 0; i < count; ++i) {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        sent[i] = reader.frameTime();
+        // The event happened 10 ms ago: its stamp proves 9 to 10 ms (432 to 480 frames) of lateness.
+        const InputEventTime happened(uint64_t(now.tv_sec) * 1000 + uint64_t(now.tv_nsec) / 1000000 - 10);
+        port->SendShortMessage(0x90, static_cast<uint8_t>(i), 100);
+        std::this_thread::sleep_for(2500us);
+    }
+    ASSERT_EQ(reader.waitForEvents(count).size(), size_t{count});
+    std::vector<int32_t> latency;
+    for (int i = 0; i < count; ++i) latency.push_back(static_cast<int32_t>(reader.arrivalFrames()[i] - sent[i]));
+    const auto [fastest, slowest] = std::minmax_element(latency.begin(), latency.end());
+    EXPECT_GE(*fastest, 1024 - 480 - 48) << "dated back by more than the stamp proves";
+    EXPECT_LE(*fastest, 1024 - 400) << "not dated back";
+    EXPECT_LE(*slowest, 1024 + 48) << "later than undated";
 }
 
 TEST_F(MidiOutputOverSlowJack, CloseDeliversTheMessagesSentJustBefore)
