@@ -3,7 +3,6 @@
 #include "app/form_input_preview.h"
 
 #include "app/form_main.h"
-#include "app/input_event_stamp.h"
 #include "platform/input_event_time.h"
 
 #include <QKeyEvent>
@@ -35,17 +34,19 @@ bool TFormInputPreview::isAltCharacter(const QKeyEvent& key)
 
 bool TFormInputPreview::eventFilter(QObject* watched, QEvent* event)
 {
-    const InputEventTime happened(inputEventStamp(*event));
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         if (!isFirstKeyReceiver(watched)) return false;
         const auto& key = static_cast<const QKeyEvent&>(*event);
+        const InputEventTime happened(key.timestamp());
         if (form_.ComputerKey(key)) return true;
         if (event->type() == QEvent::KeyRelease) return false;
         form_.FormKeyDown(key.key(), key.modifiers());
         return isAltCharacter(key);
     }
     if (event->type() == QEvent::Wheel && isInForm(watched)) {
-        const int delta = static_cast<const QWheelEvent&>(*event).angleDelta().y();
+        const auto& wheel = static_cast<const QWheelEvent&>(*event);
+        const InputEventTime happened(wheel.timestamp());
+        const int delta = wheel.angleDelta().y();
         if (delta != 0) form_.FormMouseWheel(delta);
         return true;
     }

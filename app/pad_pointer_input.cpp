@@ -3,7 +3,6 @@
 #include "app/pad_pointer_input.h"
 
 #include "app/form_main.h"
-#include "app/input_event_stamp.h"
 #include "app/performer.h"
 #include "platform/input_event_time.h"
 
@@ -34,8 +33,10 @@ TPadPointerInput::TPadPointerInput(QWidget& page, TFormMain& form, TPerformer& p
 
 bool TPadPointerInput::eventFilter(QObject* watched, QEvent* event)
 {
+    // Everything handled here is an input event, and what it sends is dated to when it happened.
+    if (!event->isInputEvent()) return false;
+    const InputEventTime happened(static_cast<const QInputEvent&>(*event).timestamp());
     const QEvent::Type type = event->type();
-    const InputEventTime happened(inputEventStamp(*event));
     if (type == QEvent::TabletLeaveProximity && watched == qApp) {
         performer_.Pen(TPerformer::TPenPhase::Release, {});
         return false;

@@ -165,9 +165,8 @@ MMRESULT JackMidiConnection::queue(const uint8_t* bytes, size_t length)
     if (length > maxMessage_) return MMSYSERR_INVALPARAM;
     // Dated when the input that sent it happened, as far as its stamp proves, so that a busy desktop's
     // delay in reading the input does not delay the note.
-    jack_client_t* client = client_->get();
     const RecordHeader header{static_cast<uint32_t>(length),
-                              jack_time_to_frames(client, jack_get_time() - InputEventTime::latenessUs())};
+                              jack_time_to_frames(client_->get(), jack_get_time() - InputEventTime::latenessUs())};
     const size_t reserve = release ? 0 : kReleaseReserve;
     if (jack_ringbuffer_write_space(ring_) < sizeof header + length + reserve) return MIDIERR_NOTREADY;
     jack_ringbuffer_write(ring_, reinterpret_cast<const char*>(&header), sizeof header);

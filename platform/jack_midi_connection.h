@@ -1,9 +1,10 @@
 // One open JACK output: a client "Pixono" with the MIDI output port "out", connected to a destination
 // port or, for the virtual output, left for others to connect to. The GUI thread queues messages in a
 // lock-free ring, each stamped with the frame time it was sent at, or dated back to the input event
-// that sent it; the process callback writes them to the port in order, each one period after its stamp. The ring keeps room that only releases (note
-// offs and a panic's messages) may use, and while the destination is gone, releases still go to our
-// port for its other listeners; everything else is refused then.
+// that sent it; the process callback writes them to the port in order, each one period after its
+// stamp. The ring keeps room that only releases (note offs and a panic's messages) may use, and while
+// the destination is gone, releases still go to our port for its other listeners; everything else is
+// refused then.
 //
 // While a Qt application runs, the output follows the system: a destination that leaves and a port of
 // the same full name that appears again are connected again at once, and after the server has gone a
