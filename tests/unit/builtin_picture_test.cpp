@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QResource>
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,7 @@ double percent(int pixels)
 
 } // namespace
 
-TEST(BuiltinPicture, IsAnUncompressedBottomUp8BitBmpOf640By480)
+TEST(BuiltinPicture, IsAnUncompressedBottomUp8BitBmpOf640By480ReadAsQtReadsIt)
 {
     const QByteArray bytes = embeddedBytes();
     ASSERT_EQ(bytes.size(), 308278);
@@ -59,6 +60,9 @@ TEST(BuiltinPicture, IsAnUncompressedBottomUp8BitBmpOf640By480)
     EXPECT_EQ(le(bytes, 30, 4), 0u);
     const uint32_t used = le(bytes, 46, 4);
     EXPECT_TRUE(used == 0 || used == 256);
+    // Stored as it is, and read into the same picture that Qt's own reader makes of it.
+    EXPECT_EQ(QResource(":/pad/builtin_picture.bmp").compressionAlgorithm(), QResource::NoCompression);
+    EXPECT_EQ(BuiltinPicture(), QImage::fromData(bytes, "BMP"));
 }
 
 TEST(BuiltinPicture, ColourTableHoldsTheCubeAndTheFixedColours)
