@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TAboutPage::TAboutPage()
+TAboutPage::TAboutPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName("TabSheetAbout");
     auto* memo = named(new TAboutMemo(this), "Memo1");

@@ -11,7 +11,7 @@ class TAboutPage : public QWidget {
     Q_DECLARE_TR_FUNCTIONS(TAboutPage)
 
 public:
-    TAboutPage();
+    explicit TAboutPage(QWidget* parent = nullptr);
 
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* BitBtnExit = nullptr;

@@ -122,10 +122,12 @@ void TFormMain::BuildPages()
     layout->addWidget(PageControl);
     PageControl->addTab(TabSheetPad, TPadPage::tr("&Pad"));
     new TPadPointerInput(*TabSheetPad, *this, performer_);
-    TabSheetSettings = new TSettingsPage(*TabSheetPad->PadImage);
+    // Made inside the window, the pages' controls take its font as they are made, rather than all
+    // over again when they are added.
+    TabSheetSettings = new TSettingsPage(*TabSheetPad->PadImage, PageControl);
     PageControl->addTab(TabSheetSettings, TSettingsPage::tr("&Settings"));
     TabSheetSettings->ShowPlaying(performer_.Playing());
-    TabSheetAbout = new TAboutPage;
+    TabSheetAbout = new TAboutPage(PageControl);
     PageControl->addTab(TabSheetAbout, TAboutPage::tr("About"));
 }
 

@@ -71,7 +71,7 @@ uint8_t listIndex(const QComboBox& list)
 
 } // namespace
 
-TPlayingPanel::TPlayingPanel() : QGroupBox(tr("Playing"))
+TPlayingPanel::TPlayingPanel(QWidget* parent) : QGroupBox(tr("Playing"), parent)
 {
     setObjectName("PanelPlaying");
     setFixedHeight(row(5) + 28);

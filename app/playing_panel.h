@@ -16,7 +16,7 @@ class TPlayingPanel : public QGroupBox {
     Q_OBJECT
 
 public:
-    TPlayingPanel();
+    explicit TPlayingPanel(QWidget* parent = nullptr);
 
     QComboBox* ComboBoxNoteLow = nullptr;
     QComboBox* ComboBoxNoteHigh = nullptr;

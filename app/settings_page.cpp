@@ -15,13 +15,13 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-TSettingsPage::TSettingsPage(const TPadImage& image)
+TSettingsPage::TSettingsPage(const TPadImage& image, QWidget* parent) : QWidget(parent)
 {
     setObjectName("TabSheetSettings");
     Panel1 = named(new QFrame(this), "Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setFixedHeight(118);
-    PanelPlaying = new TPlayingPanel;
+    PanelPlaying = new TPlayingPanel(this);
     auto* layout = fillingLayout(this);
     layout->addWidget(Panel1);
     layout->addSpacing(4);

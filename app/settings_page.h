@@ -22,7 +22,7 @@ class TSettingsPage : public QWidget {
 
 public:
     // The image file field shows `image`'s file name.
-    explicit TSettingsPage(const TPadImage& image);
+    explicit TSettingsPage(const TPadImage& image, QWidget* parent = nullptr);
 
     QFrame* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
