@@ -122,20 +122,36 @@ void TFormMain::BuildPages()
     layout->addWidget(PageControl);
     PageControl->addTab(TabSheetPad, TPadPage::tr("&Pad"));
     new TPadPointerInput(*TabSheetPad, *this, performer_);
-    // Made inside the window, the pages' controls take its font as they are made, rather than all
-    // over again when they are added.
-    TabSheetSettings = new TSettingsPage(*TabSheetPad->PadImage, PageControl);
-    PageControl->addTab(TabSheetSettings, TSettingsPage::tr("&Settings"));
-    TabSheetSettings->ShowPlaying(performer_.Playing());
+    // The Settings page's many controls would hold up the first frame, which shows only the pad.
+    TabSheetSettings.Place(*PageControl, TSettingsPage::tr("&Settings"), [this] { return MakeSettingsPage(); });
+    // Made inside the window, the page's controls take its font as they are made, rather than all
+    // over again when it is added.
     TabSheetAbout = new TAboutPage(PageControl);
     PageControl->addTab(TabSheetAbout, TAboutPage::tr("About"));
 }
 
 void TFormMain::ConnectHandlers()
 {
-    TSettingsPage& settings = *TabSheetSettings;
-    connect(settings.BitBtnBrowseImageFile, &QPushButton::clicked, this, [this] { BitBtnBrowseImageFileClick(); });
     connect(TabSheetAbout->BitBtnExit, &QPushButton::clicked, this, [this] { BitBtnExitClick(); });
+    connect(&startUp_, &TStartUp::FirstFrameShown, this, [this] { TabSheetSettings.get(); });
+    // The drop-down follows the selector once its page is made, which shows the whole list then.
+    connect(ports_, &TPortSelector::ViewChanged, this, [this](bool listed) {
+        if (TabSheetSettings.Made()) TabSheetSettings->ShowPorts(*ports_, listed);
+    });
+    connect(ports_, &TPortSelector::ChoiceChanged, this, [this] { SettingsMayHaveChanged(); });
+    // Another page in front can no longer receive the pad's left release.
+    connect(PageControl, &QTabWidget::currentChanged, this, [this] { performer_.EndGestures(); });
+}
+
+// Made inside the window, the page's controls take its font as they are made. It shows the settings
+// in effect, and only then are its controls bound.
+TSettingsPage* TFormMain::MakeSettingsPage()
+{
+    TSettingsPage& settings = *new TSettingsPage(*TabSheetPad->PadImage, PageControl);
+    settings.ShowPlaying(performer_.Playing());
+    settings.SpinEditMidiOutChannel->SetValue(GetMidiOutChannel());
+    settings.ShowPorts(*ports_, true);
+    connect(settings.BitBtnBrowseImageFile, &QPushButton::clicked, this, [this] { BitBtnBrowseImageFileClick(); });
     connect(settings.PanelPlaying->BitBtnPanic, &QPushButton::clicked, this, [this] { Panic(); });
     connect(settings.PanelPlaying, &TPlayingPanel::Changed, this,
             [this](const QObject* control) { PlayingControlChange(control); });
@@ -151,11 +167,8 @@ void TFormMain::ConnectHandlers()
             else startUp_.StartPorts();
         });
     });
-    connect(ports_, &TPortSelector::ViewChanged, this, [this](bool listed) { TabSheetSettings->ShowPorts(*ports_, listed); });
-    connect(ports_, &TPortSelector::ChoiceChanged, this, [this] { SettingsMayHaveChanged(); });
     connect(settings.SpinEditMidiOutChannel, &TSpinEdit::Changed, this, [this] { SpinEditMidiOutChannelChange(); });
-    // Another page in front can no longer receive the pad's left release.
-    connect(PageControl, &QTabWidget::currentChanged, this, [this] { performer_.EndGestures(); });
+    return &settings;
 }
 
 void TFormMain::FormCreate()
@@ -166,7 +179,6 @@ void TFormMain::FormCreate()
         // title, and the caption must be the status line and nothing more.
         SetApplicationTitle("=== Pixono ===");
         performer_.Pad().SetWheel(7680);
-        TabSheetSettings->EditImageFile->clear();
         PageControl->setCurrentWidget(TabSheetPad);
         if (session_) session_->SetDocument(this);
         else OpenSettings();

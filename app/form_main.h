@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/guarded.h"
+#include "app/page_on_demand.h"
 #include "app/performer.h"
 #include "app/session/session_document.h"
 #include "app/start_up.h"
@@ -34,7 +35,7 @@ public:
 
     QTabWidget* PageControl = nullptr;
     TPadPage* TabSheetPad = nullptr;
-    TSettingsPage* TabSheetSettings = nullptr;
+    TPageOnDemand<TSettingsPage> TabSheetSettings;  // made after the first frame, or when first asked for
     TAboutPage* TabSheetAbout = nullptr;
     TMidiOutput* MidiOutput = nullptr;
 
@@ -83,6 +84,7 @@ private:
     void SettingsMayHaveChanged();
     void BuildPages();
     void ConnectHandlers();
+    TSettingsPage* MakeSettingsPage();
     void CloseWithoutUser(bool destroyNow);
     template <class Body> void Guarded(Body&& body) noexcept
     {

@@ -123,7 +123,7 @@ void TFormMain::SetMidiOutChannel(int32_t value)
     const int32_t k = value < 1 ? 0 : value > 16 ? 15 : value - 1;
     if (k == performer_.Channel()) return;
     performer_.SetChannel(k);
-    TabSheetSettings->SpinEditMidiOutChannel->SetValue(k + 1);
+    if (TabSheetSettings.Made()) TabSheetSettings->SpinEditMidiOutChannel->SetValue(k + 1);
     SettingsMayHaveChanged();
 }
 
@@ -139,11 +139,11 @@ void TFormMain::SetPlaying(const TPlayingSettings& settings)
     try {
         performer_.SetPlaying(settings);
     } catch (...) {
-        TabSheetSettings->ShowPlaying(performer_.Playing());
+        if (TabSheetSettings.Made()) TabSheetSettings->ShowPlaying(performer_.Playing());
         throw;
     }
     TabSheetPad->ImagePad->SetZones(performer_.Pad().Playing());
-    TabSheetSettings->ShowPlaying(performer_.Playing());
+    if (TabSheetSettings.Made()) TabSheetSettings->ShowPlaying(performer_.Playing());
     SettingsMayHaveChanged();
 }
 

@@ -35,6 +35,7 @@ TSettingsPage::TSettingsPage(const TPadImage& image, QWidget* parent) : QWidget(
     EditImageFile->setReadOnly(true);
     EditImageFile->setAccessibleName(tr("Image file"));
     EditImageFile->setGeometry(24, 40, 345, 21);
+    EditImageFile->setText(image.ImageFileName());
     connect(&image, &TPadImage::ImageFileNameShown, EditImageFile, &QLineEdit::setText);
     BitBtnBrowseImageFile = named(new QPushButton(tr("Browse ..."), Panel1), "BitBtnBrowseImageFile");
     BitBtnBrowseImageFile->setGeometry(296, 22, 75, 17);

@@ -57,6 +57,28 @@ TEST_F(PortList, ListsTheDevicesAndOpensTheFirstUntilTheUserChooses)
     EXPECT_EQ(form->Ports().CurrentPortName(), "Synth A");
 }
 
+// The first frame does not wait for the Settings page: a stand-in holds its tab until the page is made,
+// after the frame or as soon as its tab is chosen, and takes the stand-in's place.
+TEST_F(PortList, SettingsPageIsMadeAfterTheFirstFrameOrOnceItsTabIsChosen)
+{
+    driver.addDevice("Synth A");
+    for (const bool tabChosenFirst : {true, false}) {
+        form.reset();  // one window at a time, as in the program
+        form = std::make_unique<TFormMain>();
+        ASSERT_FALSE(form->TabSheetSettings.Made());
+        if (tabChosenFirst) form->PageControl->setCurrentIndex(1);
+        else form->show();
+        ASSERT_TRUE(processEventsUntil([&] { return form->TabSheetSettings.Made(); }));
+        EXPECT_EQ(form->PageControl->count(), 3);
+        EXPECT_EQ(form->PageControl->widget(1), form->TabSheetSettings);
+        EXPECT_EQ(form->PageControl->tabText(1), "&Settings");
+        EXPECT_EQ(form->PageControl->currentIndex(), tabChosenFirst ? 1 : 0);
+    }
+    // Made before the ports start, the drop-down follows them.
+    ASSERT_TRUE(processEventsUntil([&] { return form->StartUp().PortsStarted(); }));
+    EXPECT_EQ(form->TabSheetSettings->ComboBoxMidiOutPort->currentText(), "Synth A");
+}
+
 // With no port stored, the entry shown is the port open; when it will not open, nothing is shown
 // and the reason is one line on standard error, with no box.
 TEST_F(PortList, FirstStartShowsTheFirstEntryOpenOrNothingWhenItWillNotOpen)
