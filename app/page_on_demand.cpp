@@ -13,7 +13,8 @@ void TPageSlot::Place(QTabWidget& tabs, const QString& caption, std::function<QW
     // Chosen before the page is made (a click in the first moments), it is made once the choice has
     // settled, not while the tab widget is still switching.
     connect(&tabs, &QTabWidget::currentChanged, this, [this] {
-        if (!page_ && tabs_->currentWidget() == standIn_) QMetaObject::invokeMethod(this, [this] { Page(); }, Qt::QueuedConnection);
+        if (!page_ && tabs_->currentWidget() == standIn_)
+            QMetaObject::invokeMethod(this, [this] { Page(); }, Qt::QueuedConnection);
     });
 }
 
@@ -27,6 +28,7 @@ QWidget* TPageSlot::Page()
     const QSignalBlocker quiet(tabs_);
     tabs_->insertTab(index, page_, tabs_->tabText(index));
     delete standIn_;  // its tab goes with it
+    standIn_ = nullptr;
     if (current) tabs_->setCurrentIndex(index);
     return page_;
 }
