@@ -42,9 +42,7 @@ QImage BuiltinPicture()
 {
     registerPadResources();
     const QResource resource(":/pad/builtin_picture.bmp");
-    const QByteArray bytes = resource.compressionAlgorithm() == QResource::NoCompression
-                                 ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size())
-                                 : resource.uncompressedData();
+    const QByteArray bytes = resource.uncompressedData();  // stored uncompressed: no copy is made
     if (!hasExpectedLayout(bytes)) return QImage::fromData(bytes, "BMP");
     QImage picture(kWidth, kHeight, QImage::Format_Indexed8);
     QList<QRgb> table(kColours);
