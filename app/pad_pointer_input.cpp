@@ -20,6 +20,26 @@ TShiftState shiftOf(const QMouseEvent& event)
     return {event.buttons().testFlag(Qt::LeftButton), event.buttons().testFlag(Qt::RightButton)};
 }
 
+// An event that plays, or ends what plays; a pointer that only hovers is not one.
+bool plays(const QEvent& event)
+{
+    switch (event.type()) {
+    case QEvent::MouseMove: return static_cast<const QMouseEvent&>(event).buttons() != Qt::NoButton;
+    case QEvent::TabletMove: return static_cast<const QTabletEvent&>(event).buttons() != Qt::NoButton;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 TPadPointerInput::TPadPointerInput(QWidget& page, TFormMain& form, TPerformer& performer)
@@ -42,6 +62,7 @@ bool TPadPointerInput::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     if (watched != &page_) return false;
+    if (plays(*event)) awake_.Played();
     if (type == QEvent::TabletPress || type == QEvent::TabletMove || type == QEvent::TabletRelease)
         return tablet(static_cast<QTabletEvent&>(*event));
     if (type == QEvent::TouchBegin || type == QEvent::TouchUpdate || type == QEvent::TouchEnd ||

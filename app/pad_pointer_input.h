@@ -3,8 +3,11 @@
 // events outside the page, only those of a left drag and every release reach the pad. Where the
 // performer plays fingers (Poly and MPE), each touch point goes to it as a voice of its own; elsewhere
 // a touch is left to Qt, which makes the first finger the mouse. A pen's events go to the performer
-// with its pressure and tilt, and make no mouse events.
+// with its pressure and tilt, and make no mouse events. While they play, the window's thread polls for
+// the next event instead of sleeping (awake_while_playing.h).
 #pragma once
+
+#include "app/awake_while_playing.h"
 
 #include <QObject>
 
@@ -29,4 +32,5 @@ private:
     QWidget& page_;
     TFormMain& form_;
     TPerformer& performer_;
+    TAwakeWhilePlaying awake_{this};
 };

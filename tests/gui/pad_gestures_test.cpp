@@ -2,6 +2,7 @@
 // on to the pad controller, the wheel anywhere over the window, and the caption as the window title.
 #include "tests/gui/main_window_fixture.h"
 
+#include "app/awake_while_playing.h"
 #include "app/spin_edit.h"
 #include "pad/builtin_picture.h"
 #include "pad/image_pad.h"
@@ -44,6 +45,24 @@ TEST_F(PadGestures, DragReleaseAndPressElsewhereEndEveryNote)
     release(Qt::LeftButton, P2);
     press(Qt::LeftButton, P3);
     EXPECT_THAT(sent(), ElementsAre(noteOnAt(P1), noteOffAt(P1), noteOnAt(P2), noteOffAt(P2), noteOnAt(P3)));
+}
+
+// While a gesture plays, the event loop looks for the next event without sleeping; a hover does not
+// keep it awake, and it sleeps again once the input pauses.
+TEST_F(PadGestures, EventLoopStaysAwakeWhileAGesturePlaysAndSleepsOnceTheInputPauses)
+{
+    driver.addDevice("Synth");
+    openWindowPlayingOn("Synth");
+    const auto* awake = form->TabSheetPad->findChild<TAwakeWhilePlaying*>();
+    ASSERT_NE(awake, nullptr);
+    move(P1);
+    EXPECT_FALSE(awake->Awake());
+    press(Qt::LeftButton, P1);
+    EXPECT_TRUE(awake->Awake());
+    move(P2);
+    release(Qt::LeftButton, P2);
+    EXPECT_TRUE(awake->Awake());
+    EXPECT_TRUE(processEventsUntil([&] { return !awake->Awake(); }));
 }
 
 // The page keeps the pointer from a left press to the left release: beyond the pad the notes go on,
